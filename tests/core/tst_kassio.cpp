@@ -11,6 +11,9 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include <future>
+#include <thread>
+
 class TestKassio : public QObject
 {
     Q_OBJECT
@@ -27,6 +30,7 @@ private Q_SLOTS:
     void linkErrors_data();
     void linkErrors();
     void silentPeerTimesOut();
+    void peerClosingMidCallIsLinkLoss();
     void settingsAreShared();
 
 private:
@@ -211,6 +215,34 @@ void TestKassio::silentPeerTimesOut()
     QCOMPARE(k.ResultCodeDescription, QStringLiteral("Нет связи"));
     QVERIFY(!k.ECRInput.isEmpty());
     QVERIFY(k.ECROutput.isEmpty());
+}
+
+void TestKassio::peerClosingMidCallIsLinkLoss()
+{
+    // The peer reads the request and hangs up without answering.
+    std::promise<quint16> port;
+    std::thread peer([&port] {
+        QTcpServer server;
+        port.set_value(server.listen(QHostAddress::LocalHost) ? server.serverPort() : 0);
+        if (server.waitForNewConnection(5000)) {
+            QTcpSocket *s = server.nextPendingConnection();
+            s->waitForReadyRead(5000);
+            s->close();
+        }
+    });
+    TKassio k;
+    k.ConnectionType = 6;
+    k.IPAddress = QStringLiteral("127.0.0.1");
+    k.TCPPort = port.get_future().get();
+    k.Timeout = 5000;
+    QElapsedTimer t;
+    t.start();
+    const int code = k.GetShortECRStatus();
+    peer.join();
+    QCOMPARE(code, kassio::rc::LinkLost);
+    QVERIFY(t.elapsed() < 4000);
+    QVERIFY(k.ResultCodeDescription.startsWith(QStringLiteral("Нет связи")));
+    QVERIFY(!k.Connected);
 }
 
 void TestKassio::settingsAreShared()
