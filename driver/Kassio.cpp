@@ -100,12 +100,10 @@ int TKassio::openLink()
 {
     int code = rc::Ok;
     QString detail;
+    // A changed connection setting takes effect on the next call.
+    const QString key = QStringLiteral("%1|%2|%3|%4").arg(ConnectionType).arg(ComNumber).arg(IPAddress).arg(TCPPort);
     if (m_link) {
-        // A changed connection setting takes effect on the next call.
-        int probeCode = rc::Ok;
-        QString probeDetail;
-        const auto probe = makeLink(*this, &probeCode, &probeDetail);
-        if (probe && probe->target() == m_link->target() && m_link->isOpen())
+        if (key == m_linkKey && m_link->isOpen())
             return rc::Ok;
         closeLink();
     }
@@ -120,6 +118,7 @@ int TKassio::openLink()
         return finish(code, detail.isEmpty() ? text : text + QStringLiteral(": ") + detail);
     }
     m_link = std::move(link);
+    m_linkKey = key;
     Connected = true;
     return rc::Ok;
 }

@@ -69,6 +69,7 @@ private:
     void closeLink();
 
     std::unique_ptr<kassio::Link> m_link;
+    QString m_linkKey; // the settings the open link was made from
     std::uint16_t m_sequence = 0;
     // The inputs as last sent, so those assigned since are marked fresh.
     std::vector<QVariant> m_lastInputs;

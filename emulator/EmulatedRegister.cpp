@@ -105,7 +105,7 @@ std::shared_ptr<EmulatedRegister> EmulatedRegister::shared(const QString &stateF
     std::lock_guard lock(mutex);
     auto &slot = registers[stateFile];
     auto reg = slot.lock();
-    if (!reg) {
+    if (!reg || !reg->isOpen()) {
         reg = std::make_shared<EmulatedRegister>(stateFile);
         slot = reg;
     }
@@ -202,7 +202,7 @@ kassio::Reply EmulatedRegister::execute(const kassio::Request &request)
     int result = code::Ok;
     QString description;
     const bool done = transact([&](RegisterState &state) {
-        Context ctx{state, call, modelOf(state), m_store};
+        Context ctx{state, call, modelOf(state), m_store, false, {}};
         const QString name = QString::fromLatin1(kassio::methodName(request.method).data(),
                                                  static_cast<qsizetype>(kassio::methodName(request.method).size()));
         for (auto it = state.faults.begin(); it != state.faults.end(); ++it) {

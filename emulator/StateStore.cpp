@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 #include <sqlite3.h>
 
@@ -40,7 +41,15 @@ StateStore::StateStore(const QString &path) : m_path(path)
     }
     sqlite3_busy_timeout(m_db, 10000);
     // WAL lets readers go on while a command writes; FULL makes each commit durable.
-    const bool ok = exec("PRAGMA journal_mode=WAL") && exec("PRAGMA synchronous=FULL")
+    // Switching a new file to WAL takes a lock the busy timeout does not wait
+    // for: several processes opening the same new file retry here.
+    bool wal = false;
+    for (int attempt = 0; attempt < 200 && !(wal = exec("PRAGMA journal_mode=WAL")); ++attempt) {
+        if (sqlite3_errcode(m_db) != SQLITE_BUSY && sqlite3_errcode(m_db) != SQLITE_LOCKED)
+            break;
+        QThread::msleep(50);
+    }
+    const bool ok = wal && exec("PRAGMA synchronous=FULL")
         && exec("CREATE TABLE IF NOT EXISTS state (id INTEGER PRIMARY KEY CHECK (id = 1), json BLOB NOT NULL)")
         && exec("CREATE TABLE IF NOT EXISTS tape (id INTEGER PRIMARY KEY AUTOINCREMENT, station TEXT NOT NULL,"
                 " kind TEXT NOT NULL, text TEXT NOT NULL, font INTEGER NOT NULL DEFAULT 0)");
