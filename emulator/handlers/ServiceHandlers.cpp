@@ -96,6 +96,9 @@ int exchangeBytes(Context &c)
         answer.append(c.model.description.toLocal8Bit());
         break;
     default:
+        // Like a register: the command byte and the error code come back.
+        answer[1] = static_cast<char>(code::NotSupported);
+        c.call.set(P::TransferBytes, QString::fromLatin1(answer.toHex(' ').toUpper()));
         return code::NotSupported;
     }
     c.call.set(P::TransferBytes, QString::fromLatin1(answer.toHex(' ').toUpper()));
