@@ -12,6 +12,7 @@ QString linkErrorDescription(int code)
     case rc::ConnectionTypeUnsupported: return QStringLiteral("Тип подключения не поддерживается на этой платформе");
     case rc::LinkLost: return QStringLiteral("Нет связи: соединение разорвано");
     case rc::BadParameter: return QStringLiteral("Недопустимое значение параметра");
+    case rc::NoUserInterface: return QStringLiteral("Диалог свойств недоступен: нет графического интерфейса");
     default: return QStringLiteral("Нет связи (код %1)").arg(code);
     }
 }

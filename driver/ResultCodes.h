@@ -17,6 +17,7 @@ inline constexpr int BadAnswer = -4;           // the answer is not a valid fram
 inline constexpr int ConnectionTypeUnsupported = -5;
 inline constexpr int LinkLost = -6;            // the link closed during the exchange
 inline constexpr int BadParameter = -7;        // a property value the component cannot send
+inline constexpr int NoUserInterface = -8;     // a dialog was asked for where none can be shown
 } // namespace rc
 
 // Russian description of a component-side (negative) result code.
