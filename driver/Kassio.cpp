@@ -107,16 +107,16 @@ int TKassio::openLink()
             return rc::Ok;
         closeLink();
     }
+    const auto fail = [&] {
+        const QString text = linkErrorDescription(code);
+        return finish(code, detail.isEmpty() ? text : text + QStringLiteral(": ") + detail);
+    };
     auto link = makeLink(*this, &code, &detail);
-    if (!link) {
-        const QString text = linkErrorDescription(code);
-        return finish(code, detail.isEmpty() ? text : text + QStringLiteral(": ") + detail);
-    }
+    if (!link)
+        return fail();
     code = link->open(Timeout, &detail);
-    if (code != rc::Ok) {
-        const QString text = linkErrorDescription(code);
-        return finish(code, detail.isEmpty() ? text : text + QStringLiteral(": ") + detail);
-    }
+    if (code != rc::Ok)
+        return fail();
     m_link = std::move(link);
     m_linkKey = key;
     Connected = true;
