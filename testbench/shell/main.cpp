@@ -1,5 +1,6 @@
 // KassioTest: the driver test bench.
 
+#include "common/ReasonCodesTestBench.h"
 #include "testbench/shell/HandlerGuard.h"
 #include "testbench/shell/MainForm.h"
 
@@ -31,6 +32,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(KASSIO_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Orvan"));
     TfmMain window;
+    // Modal dialogs that live for the whole run; pages reach this one
+    // through ReasonCodes().
+    TReasonCodesInstance reasonCodes(NewTestBenchReasonCodes());
     window.show();
     return app.exec();
 }
