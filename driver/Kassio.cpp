@@ -5,6 +5,7 @@
 #include "driver/Link.h"
 #include "driver/PropertiesDialog.h"
 #include "driver/ResultCodes.h"
+#include "driver/TablesDialog.h"
 
 #include <vector>
 
@@ -143,6 +144,11 @@ int TKassio::localCall(MethodId id, bool &handled)
     case MethodId::ShowProperties: {
         const int code = dialogHook() ? dialogHook()(*this) : kassio::showPropertiesDialog(*this);
         return finish(code, code == rc::Ok ? QStringLiteral("Ошибок нет") : linkErrorDescription(code));
+    }
+    case MethodId::ShowTablesDlg: {
+        QString description;
+        const int code = kassio::showTablesDialog(*this, &description);
+        return finish(code, code == rc::Ok ? QStringLiteral("Ошибок нет") : description);
     }
     case MethodId::LockPort:
     case MethodId::UnlockPort:

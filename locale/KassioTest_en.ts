@@ -24,8 +24,8 @@
         <translation>Invalid value in field</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; не является целым числом</source>
-        <translation>&quot;%1&quot; is not a valid integer value</translation>
+        <source>"%1" не является целым числом</source>
+        <translation>"%1" is not a valid integer value</translation>
     </message>
     <message>
         <source>Тест драйвера</source>
@@ -164,12 +164,12 @@
         <translation>not entered</translation>
     </message>
     <message>
-        <source>Не удается открыть файл &quot;%1&quot;: %2</source>
-        <translation>Cannot open file &quot;%1&quot;: %2</translation>
+        <source>Не удается открыть файл "%1": %2</source>
+        <translation>Cannot open file "%1": %2</translation>
     </message>
     <message>
-        <source>Ошибка чтения файла &quot;%1&quot;: %2</source>
-        <translation>Error reading file &quot;%1&quot;: %2</translation>
+        <source>Ошибка чтения файла "%1": %2</source>
+        <translation>Error reading file "%1": %2</translation>
     </message>
     <message>
         <source>РНМ</source>
@@ -294,6 +294,650 @@
     <message>
         <source>32. Иные причины</source>
         <translation>32. Other reasons</translation>
+    </message>
+    <message>
+        <source>Запросы</source>
+        <translation>Requests</translation>
+    </message>
+    <message>
+        <source>Длинный запрос</source>
+        <translation>Long request</translation>
+    </message>
+    <message>
+        <source>Краткий запрос</source>
+        <translation>Short request</translation>
+    </message>
+    <message>
+        <source>Сбросить состояние</source>
+        <translation>Reset state</translation>
+    </message>
+    <message>
+        <source>Параметры модели</source>
+        <translation>Model parameters</translation>
+    </message>
+    <message>
+        <source>Версия драйвера</source>
+        <translation>Driver version</translation>
+    </message>
+    <message>
+        <source>Таблицы...</source>
+        <translation>Tables...</translation>
+    </message>
+    <message>
+        <source>Описания ошибок</source>
+        <translation>Error descriptions</translation>
+    </message>
+    <message>
+        <source>Заводской номер</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source> Параметры Модели:</source>
+        <translation> Model parameters:</translation>
+    </message>
+    <message>
+        <source> Версия драйвера:</source>
+        <translation> Driver version:</translation>
+    </message>
+    <message>
+        <source>Версия</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Подверсия</source>
+        <translation>Subversion</translation>
+    </message>
+    <message>
+        <source>Релиз</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>Сборка</source>
+        <translation>Build</translation>
+    </message>
+    <message>
+        <source>Полная версия</source>
+        <translation>Full version</translation>
+    </message>
+    <message>
+        <source>Полное состояние</source>
+        <translation>Full status</translation>
+    </message>
+    <message>
+        <source>Получить</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Прервать</source>
+        <translation>Interrupt</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>&lt;Прервано пользователем&gt;</source>
+        <translation>&lt;Interrupted by user&gt;</translation>
+    </message>
+    <message>
+        <source> Полное состояние</source>
+        <translation> Full status</translation>
+    </message>
+    <message>
+        <source> ТАБЛИЦЫ:</source>
+        <translation> TABLES:</translation>
+    </message>
+    <message>
+        <source> ТАБЛИЦА %1. %2. Рядов:%3 Полей:%4</source>
+        <translation> TABLE %1. %2. Rows:%3 Fields:%4</translation>
+    </message>
+    <message>
+        <source> Ряд.Поле. Наименование:Значение</source>
+        <translation> Row.Field. Name:Value</translation>
+    </message>
+    <message>
+        <source> ДЕНЕЖНЫЕ РЕГИСТРЫ:</source>
+        <translation> CASH REGISTERS:</translation>
+    </message>
+    <message>
+        <source>&lt;Прервано в результате ошибки: %1 %2&gt;</source>
+        <translation>&lt;Interrupted by error: %1 %2&gt;</translation>
+    </message>
+    <message>
+        <source> ОПЕРАЦИОННЫЕ РЕГИСТРЫ:</source>
+        <translation> OPERATION REGISTERS:</translation>
+    </message>
+    <message>
+        <source>Текстовые файлы (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Ошибка записи файла "%1": %2</source>
+        <translation>Error writing file "%1": %2</translation>
+    </message>
+    <message>
+        <source>Неизвестная команда, неверный формат посылки или неизвестные параметры</source>
+        <translation>Unknown command, invalid message format or unknown parameters</translation>
+    </message>
+    <message>
+        <source>Другое состояние ФН</source>
+        <translation>Different FN state</translation>
+    </message>
+    <message>
+        <source>Отказ ФН</source>
+        <translation>FN failure</translation>
+    </message>
+    <message>
+        <source>Отказ КС</source>
+        <translation>Crypto processor failure</translation>
+    </message>
+    <message>
+        <source>Параметры команды не соответствуют сроку жизни ФН</source>
+        <translation>Command parameters do not match the FN life stage</translation>
+    </message>
+    <message>
+        <source>Архив ФН переполнен</source>
+        <translation>FN archive is full</translation>
+    </message>
+    <message>
+        <source>Неверные дата и/или время</source>
+        <translation>Invalid date and/or time</translation>
+    </message>
+    <message>
+        <source>Нет запрошенных данных</source>
+        <translation>No requested data</translation>
+    </message>
+    <message>
+        <source>Некорректное значение параметров команды</source>
+        <translation>Invalid command parameter value</translation>
+    </message>
+    <message>
+        <source>Некорректная команда</source>
+        <translation>Invalid command</translation>
+    </message>
+    <message>
+        <source>Неразрешенные реквизиты</source>
+        <translation>Attributes not allowed</translation>
+    </message>
+    <message>
+        <source>Дублирование данных</source>
+        <translation>Duplicate data</translation>
+    </message>
+    <message>
+        <source>Отсутствуют данные, необходимые для корректного учета в ФН</source>
+        <translation>Data required for correct accounting in the FN is missing</translation>
+    </message>
+    <message>
+        <source>Количество позиций в документе превысило допустимый предел</source>
+        <translation>The number of items in the document exceeds the limit</translation>
+    </message>
+    <message>
+        <source>Превышение размеров TLV данных</source>
+        <translation>TLV data size exceeded</translation>
+    </message>
+    <message>
+        <source>Нет транспортного соединения</source>
+        <translation>No transport connection</translation>
+    </message>
+    <message>
+        <source>Исчерпан ресурс ФН</source>
+        <translation>FN resource exhausted</translation>
+    </message>
+    <message>
+        <source>Ограничение ресурса ФН</source>
+        <translation>FN resource limited</translation>
+    </message>
+    <message>
+        <source>Исчерпан ресурс Ожидания передачи сообщения</source>
+        <translation>Message transmission wait resource exhausted</translation>
+    </message>
+    <message>
+        <source>Продолжительность смены более 24 часов</source>
+        <translation>Shift longer than 24 hours</translation>
+    </message>
+    <message>
+        <source>Некорректные данные о промежутке времени между фискальными документами</source>
+        <translation>Invalid time interval between fiscal documents</translation>
+    </message>
+    <message>
+        <source>Некорректный реквизит, переданный ККТ в ФН</source>
+        <translation>Invalid attribute passed by the register to the FN</translation>
+    </message>
+    <message>
+        <source>Реквизит не соответствует установкам при регистрации</source>
+        <translation>Attribute does not match the registration settings</translation>
+    </message>
+    <message>
+        <source>Ошибка при обработке ответа в ФН</source>
+        <translation>Error processing the answer in the FN</translation>
+    </message>
+    <message>
+        <source>Нет связи с ФН. Фатальная ошибка !!!</source>
+        <translation>No connection with the FN. Fatal error !!!</translation>
+    </message>
+    <message>
+        <source>Ошибка сервиса обновления ключей проверки кодов маркировки</source>
+        <translation>Marking code check key update service error</translation>
+    </message>
+    <message>
+        <source>Неизвестный ответ сервиса обновления ключей проверки</source>
+        <translation>Unknown answer of the check key update service</translation>
+    </message>
+    <message>
+        <source>ФН не отвечает</source>
+        <translation>FN does not respond</translation>
+    </message>
+    <message>
+        <source>Ошибка часов</source>
+        <translation>Clock error</translation>
+    </message>
+    <message>
+        <source>Запрещена работа с маркированным товарами</source>
+        <translation>Work with marked goods is prohibited</translation>
+    </message>
+    <message>
+        <source>Неверная последовательность команд группы Bxh</source>
+        <translation>Invalid sequence of Bxh group commands</translation>
+    </message>
+    <message>
+        <source>Работа с маркированными товарами временно заблокирована</source>
+        <translation>Work with marked goods is temporarily blocked</translation>
+    </message>
+    <message>
+        <source>Переполнена таблица хранения КМ</source>
+        <translation>Marking code storage table is full</translation>
+    </message>
+    <message>
+        <source>В блоке TLV отсутствуют необходимые реквизиты</source>
+        <translation>Required attributes are missing in the TLV block</translation>
+    </message>
+    <message>
+        <source>В реквизите 2007 содержится КМ, который ранее не проверялся в ФН</source>
+        <translation>Attribute 2007 holds a marking code not checked in the FN before</translation>
+    </message>
+    <message>
+        <source>Неизвестный код ошибки</source>
+        <translation>Unknown error code</translation>
+    </message>
+    <message>
+        <source>TCP сокет (RNDIS, Ethernet, WI-FI, ppp)</source>
+        <translation>TCP socket (RNDIS, Ethernet, WI-FI, ppp)</translation>
+    </message>
+    <message>
+        <source>I2C (Основная плата)</source>
+        <translation>I2C (main board)</translation>
+    </message>
+    <message>
+        <source>неизвестный тип</source>
+        <translation>unknown type</translation>
+    </message>
+    <message>
+        <source>Фиск./активиз. ЭКЛЗ</source>
+        <translation>Fiscalization/EKLZ activation</translation>
+    </message>
+    <message>
+        <source>Сменный итог</source>
+        <translation>Shift total</translation>
+    </message>
+    <message>
+        <source>Требуется срочное обновление</source>
+        <translation>Urgent update required</translation>
+    </message>
+    <message>
+        <source>Требуется обновление</source>
+        <translation>Update required</translation>
+    </message>
+    <message>
+        <source>ОБНОВЛЕНО КЛЮЧЕЙ: %1, ОШИБОК НЕТ</source>
+        <translation>KEYS UPDATED: %1, NO ERRORS</translation>
+    </message>
+    <message>
+        <source>Обновление не производилось, потому что не требуется</source>
+        <translation>No update made because none is required</translation>
+    </message>
+    <message>
+        <source>Нет связи с сервером АС ОКП</source>
+        <translation>No connection with the key server</translation>
+    </message>
+    <message>
+        <source> Режим: </source>
+        <translation> Mode: </translation>
+    </message>
+    <message>
+        <source> Запрос состояния:</source>
+        <translation> Status request:</translation>
+    </message>
+    <message>
+        <source>Версия ПО</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source>Сборка ПО</source>
+        <translation>Firmware build</translation>
+    </message>
+    <message>
+        <source>Дата ПО</source>
+        <translation>Firmware date</translation>
+    </message>
+    <message>
+        <source>Версия ПО ФП</source>
+        <translation>FM firmware version</translation>
+    </message>
+    <message>
+        <source>Сборка ПО ФП</source>
+        <translation>FM firmware build</translation>
+    </message>
+    <message>
+        <source>Дата ПО ФП</source>
+        <translation>FM firmware date</translation>
+    </message>
+    <message>
+        <source>Подрежим</source>
+        <translation>Submode</translation>
+    </message>
+    <message>
+        <source>Статус режима</source>
+        <translation>Mode status</translation>
+    </message>
+    <message>
+        <source>Номер ККМ в зале</source>
+        <translation>Register number in hall</translation>
+    </message>
+    <message>
+        <source>Номер документа</source>
+        <translation>Document number</translation>
+    </message>
+    <message>
+        <source>Интерфейс подключения</source>
+        <translation>Connection interface</translation>
+    </message>
+    <message>
+        <source>Количество фискализаций</source>
+        <translation>Fiscalizations made</translation>
+    </message>
+    <message>
+        <source>Осталось фискализаций</source>
+        <translation>Fiscalizations left</translation>
+    </message>
+    <message>
+        <source>Последняя закрытая смена</source>
+        <translation>Last closed shift</translation>
+    </message>
+    <message>
+        <source>Свободных записей в ФП</source>
+        <translation>Free FM records</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>ИНН</source>
+        <translation>INN</translation>
+    </message>
+    <message>
+        <source>Флаги</source>
+        <translation>Flags</translation>
+    </message>
+    <message>
+        <source>Флаги ФП</source>
+        <translation>FM flags</translation>
+    </message>
+    <message>
+        <source>Доп. Флаги ФП</source>
+        <translation>Extra FM flags</translation>
+    </message>
+    <message>
+        <source>24 часа в ФП кончились</source>
+        <translation>24 hours in FM are over</translation>
+    </message>
+    <message>
+        <source>Смена в ФП открыта</source>
+        <translation>Shift open in FM</translation>
+    </message>
+    <message>
+        <source>Последняя запись в ФП повреждена</source>
+        <translation>Last FM record corrupted</translation>
+    </message>
+    <message>
+        <source>Батарея ФП заряжена более 80 %</source>
+        <translation>FM battery charged over 80 %</translation>
+    </message>
+    <message>
+        <source>Переполнение ФП</source>
+        <translation>FM overflow</translation>
+    </message>
+    <message>
+        <source>ФП2 есть</source>
+        <translation>FM2 present</translation>
+    </message>
+    <message>
+        <source>ФП1 есть</source>
+        <translation>FM1 present</translation>
+    </message>
+    <message>
+        <source>Режим АСПД</source>
+        <translation>ASPD mode</translation>
+    </message>
+    <message>
+        <source>Блокировка ККТ по неверному паролю НИ</source>
+        <translation>Locked by wrong tax officer password</translation>
+    </message>
+    <message>
+        <source>Повреждены 3 или более записей</source>
+        <translation>3 or more records corrupted</translation>
+    </message>
+    <message>
+        <source>Повреждена запись фискализации</source>
+        <translation>Fiscalization record corrupted</translation>
+    </message>
+    <message>
+        <source>Тип последней записи ФП</source>
+        <translation>Last FM record type</translation>
+    </message>
+    <message>
+        <source> Краткий запрос состояния:</source>
+        <translation> Short status request:</translation>
+    </message>
+    <message>
+        <source>Количество операций в чеке</source>
+        <translation>Operations in receipt</translation>
+    </message>
+    <message>
+        <source>Напряжение батареи, В</source>
+        <translation>Battery voltage, V</translation>
+    </message>
+    <message>
+        <source>Напряжение источника, В</source>
+        <translation>Power supply voltage, V</translation>
+    </message>
+    <message>
+        <source>Ошибка ФП</source>
+        <translation>FM error</translation>
+    </message>
+    <message>
+        <source>Ошибка ЭКЛЗ</source>
+        <translation>EKLZ error</translation>
+    </message>
+    <message>
+        <source>Предыдущий режим ККТ</source>
+        <translation>Previous register mode</translation>
+    </message>
+    <message>
+        <source>Температура ТПГ</source>
+        <translation>Print head temperature</translation>
+    </message>
+    <message>
+        <source>Код ошибки при обновлении ключей</source>
+        <translation>Key update error code</translation>
+    </message>
+    <message>
+        <source>Статус обновления ключей</source>
+        <translation>Key update status</translation>
+    </message>
+    <message>
+        <source>Кол-во обновленных ключей</source>
+        <translation>Keys updated</translation>
+    </message>
+    <message>
+        <source>Результат последней печати</source>
+        <translation>Last print result</translation>
+    </message>
+    <message>
+        <source> Параметры принтера:</source>
+        <translation> Printer parameters:</translation>
+    </message>
+    <message>
+        <source> Кодовая страница    : </source>
+        <translation> Code page           : </translation>
+    </message>
+    <message>
+        <source> Описание устройства : </source>
+        <translation> Device description  : </translation>
+    </message>
+    <message>
+        <source> Версия протокола    : </source>
+        <translation> Protocol version    : </translation>
+    </message>
+    <message>
+        <source> Подверсия протокола : </source>
+        <translation> Protocol subversion : </translation>
+    </message>
+    <message>
+        <source> Тип устройства      : </source>
+        <translation> Device type         : </translation>
+    </message>
+    <message>
+        <source> Подтип устройства   : </source>
+        <translation> Device subtype      : </translation>
+    </message>
+    <message>
+        <source> Модель устройства   : </source>
+        <translation> Device model        : </translation>
+    </message>
+    <message>
+        <source>Увеличенная точность количества</source>
+        <translation>Increased quantity precision</translation>
+    </message>
+    <message>
+        <source>Бумага на выходе из накопителя</source>
+        <translation>Paper at presenter exit</translation>
+    </message>
+    <message>
+        <source>Бумага на входе в накопитель</source>
+        <translation>Paper at presenter entry</translation>
+    </message>
+    <message>
+        <source>ЭКЛЗ почти заполнена</source>
+        <translation>EKLZ almost full</translation>
+    </message>
+    <message>
+        <source>Денежный ящик открыт</source>
+        <translation>Cash drawer open</translation>
+    </message>
+    <message>
+        <source>Крышка корпуса поднята</source>
+        <translation>Cover raised</translation>
+    </message>
+    <message>
+        <source>Рычаг термоголовки чека опущен</source>
+        <translation>Receipt head lever down</translation>
+    </message>
+    <message>
+        <source>Рычаг термоголовки журнала опущен</source>
+        <translation>Journal head lever down</translation>
+    </message>
+    <message>
+        <source>Оптический датчик чека</source>
+        <translation>Receipt optical sensor</translation>
+    </message>
+    <message>
+        <source>Оптический датчик журнала</source>
+        <translation>Journal optical sensor</translation>
+    </message>
+    <message>
+        <source>ЭКЛЗ есть</source>
+        <translation>EKLZ present</translation>
+    </message>
+    <message>
+        <source>2 знака после запятой в цене</source>
+        <translation>2 decimals in price</translation>
+    </message>
+    <message>
+        <source>Нижний датчик ПД</source>
+        <translation>Slip lower sensor</translation>
+    </message>
+    <message>
+        <source>Верхний датчик ПД</source>
+        <translation>Slip upper sensor</translation>
+    </message>
+    <message>
+        <source>Рулон чековой ленты</source>
+        <translation>Receipt roll</translation>
+    </message>
+    <message>
+        <source>Рулон контрольной ленты</source>
+        <translation>Journal roll</translation>
+    </message>
+    <message>
+        <source>Занят</source>
+        <translation>Busy</translation>
+    </message>
+    <message>
+        <source>СКЗИ</source>
+        <translation>Crypto module</translation>
+    </message>
+    <message>
+        <source>Соединение с сервером</source>
+        <translation>Connection with server</translation>
+    </message>
+    <message>
+        <source>Запрет обслуживания по окончанию сертификата СКЗИ</source>
+        <translation>Service blocked: crypto module certificate expired</translation>
+    </message>
+    <message>
+        <source>Запрет обслуживания по не переданным суточным (сменным) отчетам (Z-отчетам)</source>
+        <translation>Service blocked: daily (shift) reports (Z reports) not sent</translation>
+    </message>
+    <message>
+        <source>Запрет обслуживания по переполнению памяти СКНО</source>
+        <translation>Service blocked: SKNO memory full</translation>
+    </message>
+    <message>
+        <source>Идентификация прошла успешно</source>
+        <translation>Identification succeeded</translation>
+    </message>
+    <message>
+        <source>Смена открыта</source>
+        <translation>Shift open</translation>
+    </message>
+    <message>
+        <source>Не завершена процедура по переданному документу</source>
+        <translation>Procedure for the sent document not completed</translation>
+    </message>
+    <message>
+        <source>Наличие в памяти СКНО не переданных документов</source>
+        <translation>Unsent documents in SKNO memory</translation>
+    </message>
+    <message>
+        <source>Превышен максимальный размер электронного кассового документа</source>
+        <translation>Maximum size of electronic cash document exceeded</translation>
+    </message>
+    <message>
+        <source>СКНО исправно</source>
+        <translation>SKNO in order</translation>
+    </message>
+    <message>
+        <source>Статус СКНО:</source>
+        <translation>SKNO status:</translation>
     </message>
 </context>
 </TS>

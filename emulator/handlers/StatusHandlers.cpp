@@ -116,6 +116,8 @@ int getDeviceMetrics(Context &c)
     c.call.set(P::UMajorType, m.majorType);
     c.call.set(P::UMinorType, m.minorType);
     c.call.set(P::UModel, m.id);
+    // The model parameter list is read by index right after the metrics.
+    c.call.set(P::ModelParamCount, static_cast<int>(m.params.size()));
     return code::Ok;
 }
 

@@ -5,8 +5,8 @@
 // include guard.
 
 KASSIO_GROUP(QT_TRANSLATE_NOOP("KassioTest", "Состояние"))
-// KASSIO_TAB(TfmDeviceStatus)
-// KASSIO_TAB(TfmFullStatus)
+KASSIO_TAB(TfmDeviceStatus)
+KASSIO_TAB(TfmFullStatus)
 KASSIO_GROUP(QT_TRANSLATE_NOOP("KassioTest", "ФН сервис"))
 // KASSIO_TAB(TfmFN)
 // KASSIO_TAB(TfmFNFiscalization)
