@@ -1,0 +1,13 @@
+#pragma once
+// "Сохранить параметры ФР (X5)". The page's own controls and device work join with its issue;
+// until then its next passes on along the job's path.
+
+#include "wizard/shell/ParamPage.h"
+
+class TfmKKTParamsX5 : public TParamPage
+{
+    Q_OBJECT
+public:
+    TfmKKTParamsX5();
+    void Next() override;
+};

@@ -1,0 +1,30 @@
+#pragma once
+// Every message box of the wizard goes through here, so tests can answer a
+// box (SetWizardMessageResponder) instead of running a modal loop.
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+enum class TWizardMessageKind { Information, Warning, Error, Question };
+
+struct TWizardMessage
+{
+    TWizardMessageKind kind;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+};
+
+using TWizardMessageResponder = std::function<QMessageBox::StandardButton(const TWizardMessage &)>;
+// None (the default) shows real boxes.
+void SetWizardMessageResponder(TWizardMessageResponder responder);
+
+QMessageBox::StandardButton WizardMessage(QWidget *parent, TWizardMessageKind kind, const QString &text,
+                                          QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                          QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+void ShowWizardError(QWidget *parent, const QString &text);
+
+// Title of the wizard's boxes.
+QString WizardTitle();
