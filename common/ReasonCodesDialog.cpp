@@ -227,3 +227,13 @@ TfmReasonCodes *ReasonCodes()
 {
     return Instance().get();
 }
+
+QString ReasonCodeText(int Bit)
+{
+    for (const TReason &reason : Reasons)
+        if (reason.bit == Bit) {
+            const QString caption = QString::fromUtf8(reason.caption);
+            return caption.mid(caption.indexOf(QLatin1Char(' ')) + 1);
+        }
+    return {};
+}

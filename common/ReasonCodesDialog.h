@@ -71,3 +71,8 @@ public:
 
 // The program's one dialog; none before main made it.
 TfmReasonCodes *ReasonCodes();
+
+// The Russian caption of the reason with that bit without its leading
+// number, dot and blank ("Замена фискального накопителя" for bit 0); empty
+// for a bit the dialog has no box for. Reports list reasons by these texts.
+QString ReasonCodeText(int Bit);

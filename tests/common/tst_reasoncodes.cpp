@@ -98,8 +98,14 @@ void TestReasonCodes::boxesCarryBitsAndCaptions()
         // The caption carries the reason's number in the list: bit + 1.
         QVERIFY(box->accessibleName().startsWith(QString::number(bit + 1) + QStringLiteral(". ")));
     }
-    for (int bit = 22; bit <= 30; ++bit)
+    for (int bit = 22; bit <= 30; ++bit) {
         QVERIFY(!dialog.FindCheckBox(bit));
+        QVERIFY(ReasonCodeText(bit).isEmpty());
+    }
+    // Reports name a reason by its caption without the number.
+    QCOMPARE(ReasonCodeText(0), QStringLiteral("Замена фискального накопителя"));
+    QCOMPARE(ReasonCodeText(21), QStringLiteral("Изменение версии ФФД"));
+    QCOMPARE(ReasonCodeText(31), QStringLiteral("Иные причины"));
     QCOMPARE(Box(dialog, 0)->accessibleName(), QStringLiteral("1. Замена фискального накопителя"));
     QCOMPARE(Box(dialog, 21)->accessibleName(), QStringLiteral("22. Изменение версии ФФД"));
     QCOMPARE(Box(dialog, 22)->accessibleName(), QStringLiteral("32. Иные причины"));

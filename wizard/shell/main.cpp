@@ -1,9 +1,14 @@
 // Taxomat: the fiscalization wizard.
 
+#include "common/ReasonCodesDialog.h"
+#include "wizard/shell/Controller.h"
 #include "wizard/shell/MainForm.h"
+#include "wizard/shell/ReasonCodes.h"
 #include "wizard/shell/WizardErrors.h"
 
 #include <QApplication>
+
+#include <memory>
 
 namespace {
 
@@ -31,8 +36,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(KASSIO_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Veltra"));
     TfmMain window;
-    // The reason codes dialog joins here (Controller().SetReasonCodes) when
-    // it lands in common/.
+    // One reason codes dialog for the whole run, in its wizard form.
+    TReasonCodesInstance reasonCodesDialog(std::make_unique<TfmReasonCodes>());
+    TWizardReasonCodes reasonCodes;
+    Controller().SetReasonCodes(&reasonCodes);
     window.show();
     return app.exec();
 }
