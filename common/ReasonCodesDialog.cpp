@@ -18,14 +18,8 @@
 
 namespace {
 
-struct TReason
-{
-    int bit;
-    const char *caption;
-};
-
 // The reasons in the FFD list order; the number in a caption is bit + 1.
-const TReason Reasons[] = {
+constexpr TReasonCode Reasons[] = {
     {0, QT_TRANSLATE_NOOP("KassioTest", "1. Замена фискального накопителя")},
     {1, QT_TRANSLATE_NOOP("KassioTest", "2. Замена оператора фискальных данных")},
     {2, QT_TRANSLATE_NOOP("KassioTest", "3. Изменение наименования пользователя контрольно-кассовой техники")},
@@ -98,7 +92,7 @@ void TfmReasonCodes::CreateControls(bool translated)
     auto *contents = new QWidget;
     contents->setObjectName(QStringLiteral("pnlReasons"));
     auto *rows = new QVBoxLayout(contents);
-    for (int i = 0; const TReason &reason : Reasons) {
+    for (int i = 0; const TReasonCode &reason : Reasons) {
         auto *row = new QHBoxLayout;
         auto *box = new QCheckBox(contents);
         box->setObjectName(QStringLiteral("chk%1").arg(i++));
@@ -228,12 +222,20 @@ TfmReasonCodes *ReasonCodes()
     return Instance().get();
 }
 
+std::span<const TReasonCode> ReasonCodeList()
+{
+    return Reasons;
+}
+
+QString WithoutReasonNumber(const QString &Caption)
+{
+    return Caption.mid(Caption.indexOf(QLatin1Char(' ')) + 1);
+}
+
 QString ReasonCodeText(int Bit)
 {
-    for (const TReason &reason : Reasons)
-        if (reason.bit == Bit) {
-            const QString caption = QString::fromUtf8(reason.caption);
-            return caption.mid(caption.indexOf(QLatin1Char(' ')) + 1);
-        }
+    for (const TReasonCode &reason : Reasons)
+        if (reason.bit == Bit)
+            return WithoutReasonNumber(QString::fromUtf8(reason.caption));
     return {};
 }

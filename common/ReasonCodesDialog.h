@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 
 class QCheckBox;
 class QPushButton;
@@ -71,6 +72,18 @@ public:
 
 // The program's one dialog; none before main made it.
 TfmReasonCodes *ReasonCodes();
+
+// The reasons in the dialog's order: the bit and the caption, which starts
+// with the reason's number (bit + 1) and is a source text of the test
+// bench's catalogue.
+struct TReasonCode
+{
+    int bit;
+    const char *caption;
+};
+std::span<const TReasonCode> ReasonCodeList();
+// A caption (also a translated one) without its leading number and blank.
+QString WithoutReasonNumber(const QString &Caption);
 
 // The Russian caption of the reason with that bit without its leading
 // number, dot and blank ("Замена фискального накопителя" for bit 0); empty

@@ -1,5 +1,7 @@
 #include "emulator/EmulatedRegister.h"
 
+#include "emulator/FiscalDrive.h"
+
 #include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -17,6 +19,7 @@ const HandlerTable &handlers()
         addTableHandlers(t);
         addPrintHandlers(t);
         addServiceHandlers(t);
+        addFnHandlers(t);
         return t;
     }();
     return table;
@@ -126,6 +129,8 @@ RegisterState EmulatedRegister::initialState(int modelId)
     s.ecrMode = 4;
     s.previousMode = 4;
     s.pointPosition = true;
+    if (modelOf(s).hasFiscalDrive)
+        FiscalDrive::newDrive(QDateTime::currentDateTime()).store(s);
     return s;
 }
 
@@ -252,7 +257,14 @@ bool EmulatedRegister::factoryReset(int modelId)
 
 bool EmulatedRegister::newFiscalDrive()
 {
-    return modify([](RegisterState &s) { s.sections.remove(QStringLiteral("fn")); });
+    return modify([](RegisterState &s) {
+        s.sections.remove(QStringLiteral("fn"));
+        if (modelOf(s).hasFiscalDrive)
+            FiscalDrive::newDrive(QDateTime::currentDateTime().addMSecs(s.clockOffsetMs)).store(s);
+        // The old drive's session ends with it.
+        if (s.ecrMode == 2 || s.ecrMode == 3)
+            s.ecrMode = 4;
+    });
 }
 
 bool EmulatedRegister::injectFault(const QString &method, int code, int count)

@@ -75,6 +75,7 @@ void addStatusHandlers(HandlerTable &t);
 void addTableHandlers(HandlerTable &t);
 void addPrintHandlers(HandlerTable &t);
 void addServiceHandlers(HandlerTable &t);
+void addFnHandlers(HandlerTable &t);
 
 class EmulatedRegister
 {
@@ -95,7 +96,7 @@ public:
 
     // Service actions, each one transaction.
     bool factoryReset(int modelId = 0); // 0 keeps the current model
-    bool newFiscalDrive();
+    bool newFiscalDrive(); // a fresh drive, ready for fiscalization (none for models without one)
     bool injectFault(const QString &method, int code, int count);
     bool setClockOffset(qint64 ms);
     bool setPaperOut(bool out);

@@ -1,6 +1,7 @@
 // Service commands: reset, clock, exchange parameters, raw command bytes;
 // fiscal tags sent ahead of a document.
 #include "emulator/EmulatedRegister.h"
+#include "emulator/FiscalDrive.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -97,6 +98,10 @@ int exchangeBytes(Context &c)
         answer.append(static_cast<char>(c.model.id));
         answer.append(c.model.description.toLocal8Bit());
         break;
+    case 0xFE: // service commands: FE E1 updates the drive's check keys
+        if (in.size() >= 2 && static_cast<std::uint8_t>(in[1]) == 0xE1 && fnUpdateKeysCommand(c, answer))
+            break;
+        [[fallthrough]];
     default:
         // Like a register: the command byte and the error code come back.
         answer[1] = static_cast<char>(code::NotSupported);

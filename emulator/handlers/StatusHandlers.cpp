@@ -1,5 +1,6 @@
 // Status queries: register state, device metrics, model parameters, registers.
 #include "emulator/EmulatedRegister.h"
+#include "emulator/FiscalDrive.h"
 
 namespace emu {
 namespace {
@@ -100,8 +101,7 @@ int getShortECRStatus(Context &c)
     c.call.set(P::FMResultCode, 0);
     c.call.set(P::EKLZResultCode, 0);
     c.call.set(P::LastPrintResult, s.lastPrintResult);
-    c.call.set(P::UpdateKeysResultCode, 0);
-    c.call.set(P::UpdateKeysStatus, 0);
+    setUpdateKeysOutputs(c);
     return code::Ok;
 }
 
