@@ -1,5 +1,7 @@
 #include "driver/Helpers.h"
 
+#include "driver/SerialLink.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -200,11 +202,7 @@ double ExRound(double Value, double Step)
 
 int IntToBaudRate(int Index)
 {
-    static constexpr std::array<int, 10> rates = {2400, 4800, 9600, 19200, 38400,
-                                                  57600, 115200, 230400, 460800, 921600};
-    if (Index < 0 || Index >= int(rates.size()))
-        return 4800;
-    return rates[std::size_t(Index)];
+    return kassio::baudRateOfCode(Index).value_or(4800);
 }
 
 quint16 DecodeTCPPort(quint8 Code)
