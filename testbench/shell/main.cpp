@@ -1,33 +1,13 @@
 // KassioTest: the driver test bench.
 
+#include "common/GuardedApplication.h"
 #include "common/ReasonCodesTestBench.h"
 #include "testbench/shell/HandlerGuard.h"
 #include "testbench/shell/MainForm.h"
 
-#include <QApplication>
-
-namespace {
-
-// Last line of defence: an error that slipped past a handler's guard is
-// shown instead of ending the program.
-class TApplication : public QApplication
-{
-public:
-    using QApplication::QApplication;
-
-    bool notify(QObject *receiver, QEvent *event) override
-    {
-        bool result = false;
-        Guarded(nullptr, [&] { result = QApplication::notify(receiver, event); });
-        return result;
-    }
-};
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
-    TApplication app(argc, argv);
+    TGuardedApplication app(argc, argv, [](const auto &body) { Guarded(nullptr, body); });
     QApplication::setApplicationName(QStringLiteral("KassioTest"));
     QApplication::setApplicationVersion(QStringLiteral(KASSIO_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Orvan"));

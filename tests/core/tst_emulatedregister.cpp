@@ -1,5 +1,6 @@
 // The emulated register's model: persistence across instances of the state
 // file, tables, printing, faults and the clock.
+#include "EmulatorCalls.h"
 #include "KassioTestEnv.h"
 
 #include "emulator/EmulatedRegister.h"
@@ -13,21 +14,8 @@ using kassio::PropId;
 
 namespace {
 
-kassio::Reply run(EmulatedRegister &r, MethodId m, kassio::PropList props = {})
-{
-    kassio::Request req;
-    req.method = m;
-    req.props = std::move(props);
-    return r.execute(req);
-}
-
-QVariant output(const kassio::Reply &reply, PropId id)
-{
-    for (const auto &p : reply.props)
-        if (p.id == id)
-            return p.value;
-    return {};
-}
+using emutest::output;
+using emutest::run;
 
 kassio::PropList cell(int table, int row, int field)
 {

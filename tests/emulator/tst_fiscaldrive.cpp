@@ -1,6 +1,7 @@
 // The emulated register's fiscal drive: a new register's drive, the shift and
 // report commands with their documents, the drive's errors, registers without
 // a drive, and the drive surviving in the state file.
+#include "EmulatorCalls.h"
 #include "KassioTestEnv.h"
 #include "fn/FnFixture.h"
 
@@ -16,21 +17,8 @@ using kassio::PropId;
 
 namespace {
 
-kassio::Reply run(EmulatedRegister &r, MethodId m, kassio::PropList props = {})
-{
-    kassio::Request req;
-    req.method = m;
-    req.props = std::move(props);
-    return r.execute(req);
-}
-
-QVariant output(const kassio::Reply &reply, PropId id)
-{
-    for (const auto &p : reply.props)
-        if (p.id == id)
-            return p.value;
-    return {};
-}
+using emutest::output;
+using emutest::run;
 
 kassio::PropList documentNumber(quint32 n) { return {{PropId::DocumentNumber, static_cast<int>(n), true}}; }
 

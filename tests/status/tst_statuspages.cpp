@@ -8,7 +8,7 @@
 #include "emulator/EmulatedRegister.h"
 #include "testbench/pages/status/DeviceStatusPage.h"
 #include "testbench/pages/status/FullStatusPage.h"
-#include "testbench/pages/status/SaveFileDialog.h"
+#include "testbench/shell/SaveFileDialog.h"
 #include "testbench/pages/status/StatusListing.h"
 #include "testbench/shell/MainForm.h"
 #include "testbench/shell/MessageBoxes.h"

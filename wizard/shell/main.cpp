@@ -1,37 +1,17 @@
 // Taxomat: the fiscalization wizard.
 
+#include "common/GuardedApplication.h"
 #include "common/ReasonCodesDialog.h"
 #include "wizard/shell/Controller.h"
 #include "wizard/shell/MainForm.h"
 #include "wizard/shell/ReasonCodes.h"
 #include "wizard/shell/WizardErrors.h"
 
-#include <QApplication>
-
 #include <memory>
-
-namespace {
-
-// Last line of defence: an error that slipped past a page's guard is shown
-// instead of ending the program.
-class TApplication : public QApplication
-{
-public:
-    using QApplication::QApplication;
-
-    bool notify(QObject *receiver, QEvent *event) override
-    {
-        bool result = false;
-        WizardGuarded(nullptr, [&] { result = QApplication::notify(receiver, event); });
-        return result;
-    }
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
-    TApplication app(argc, argv);
+    TGuardedApplication app(argc, argv, [](const auto &body) { WizardGuarded(nullptr, body); });
     QApplication::setApplicationName(QStringLiteral("Taxomat"));
     QApplication::setApplicationVersion(QStringLiteral(KASSIO_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Veltra"));

@@ -5,6 +5,7 @@
 #include "driver/Helpers.h"
 #include "driver/Kassio.h"
 #include "testbench/pages/fn/FnCodes.h"
+#include "testbench/shell/SaveFileDialog.h"
 #include "testbench/shell/Translation.h"
 
 #include <QFile>
@@ -157,14 +158,6 @@ void SaveMemoAs(QFileDialog *Dialog, const QPlainTextEdit *Memo)
 
 void SaveMemoLines(const QString &FileName, const QPlainTextEdit *Memo)
 {
-    QString text;
     const QString memo = Memo->toPlainText();
-    if (!memo.isEmpty()) {
-        for (const QString &line : memo.split(QLatin1Char('\n')))
-            text += line + QStringLiteral("\r\n");
-    }
-    QFile file(FileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toLocal8Bit()) < 0) {
-        throw EKassioError(KassioTest::tr("Не удалось записать файл \"%1\": %2").arg(FileName, file.errorString()));
-    }
+    SaveLinesToFile(FileName, memo.isEmpty() ? QStringList() : memo.split(QLatin1Char('\n')));
 }

@@ -1,7 +1,7 @@
 #include "testbench/pages/status/FullStatusPage.h"
 
 #include "driver/Driver.h"
-#include "testbench/pages/status/SaveFileDialog.h"
+#include "testbench/shell/SaveFileDialog.h"
 #include "testbench/pages/status/StatusListing.h"
 #include "testbench/shell/HandlerGuard.h"
 #include "testbench/shell/PageTable.h"

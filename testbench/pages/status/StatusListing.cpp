@@ -1,5 +1,7 @@
 #include "testbench/pages/status/StatusListing.h"
 
+#include "testbench/pages/fn/FnCodes.h"
+
 #include "driver/Driver.h"
 #include "driver/Helpers.h"
 #include "testbench/shell/Translation.h"
@@ -11,58 +13,6 @@
 #include <QTextDocument>
 
 namespace {
-
-// The fiscal drive's error texts, for the key update result of model 254.
-// To be replaced by the fiscal drive pages' shared table when that lands.
-QString FNErrorText(int code)
-{
-    struct Entry
-    {
-        int code;
-        const char *text;
-    };
-    static const Entry entries[] = {
-        {1, QT_TRANSLATE_NOOP("KassioTest", "Неизвестная команда, неверный формат посылки или неизвестные параметры")},
-        {2, QT_TRANSLATE_NOOP("KassioTest", "Другое состояние ФН")},
-        {3, QT_TRANSLATE_NOOP("KassioTest", "Отказ ФН")},
-        {4, QT_TRANSLATE_NOOP("KassioTest", "Отказ КС")},
-        {5, QT_TRANSLATE_NOOP("KassioTest", "Параметры команды не соответствуют сроку жизни ФН")},
-        {6, QT_TRANSLATE_NOOP("KassioTest", "Архив ФН переполнен")},
-        {7, QT_TRANSLATE_NOOP("KassioTest", "Неверные дата и/или время")},
-        {8, QT_TRANSLATE_NOOP("KassioTest", "Нет запрошенных данных")},
-        {9, QT_TRANSLATE_NOOP("KassioTest", "Некорректное значение параметров команды")},
-        {10, QT_TRANSLATE_NOOP("KassioTest", "Некорректная команда")},
-        {11, QT_TRANSLATE_NOOP("KassioTest", "Неразрешенные реквизиты")},
-        {12, QT_TRANSLATE_NOOP("KassioTest", "Дублирование данных")},
-        {13, QT_TRANSLATE_NOOP("KassioTest", "Отсутствуют данные, необходимые для корректного учета в ФН")},
-        {14, QT_TRANSLATE_NOOP("KassioTest", "Количество позиций в документе превысило допустимый предел")},
-        {16, QT_TRANSLATE_NOOP("KassioTest", "Превышение размеров TLV данных")},
-        {17, QT_TRANSLATE_NOOP("KassioTest", "Нет транспортного соединения")},
-        {18, QT_TRANSLATE_NOOP("KassioTest", "Исчерпан ресурс ФН")},
-        {20, QT_TRANSLATE_NOOP("KassioTest", "Ограничение ресурса ФН")},
-        {21, QT_TRANSLATE_NOOP("KassioTest", "Исчерпан ресурс Ожидания передачи сообщения")},
-        {22, QT_TRANSLATE_NOOP("KassioTest", "Продолжительность смены более 24 часов")},
-        {23, QT_TRANSLATE_NOOP("KassioTest", "Некорректные данные о промежутке времени между фискальными документами")},
-        {24, QT_TRANSLATE_NOOP("KassioTest", "Некорректный реквизит, переданный ККТ в ФН")},
-        {25, QT_TRANSLATE_NOOP("KassioTest", "Реквизит не соответствует установкам при регистрации")},
-        {32, QT_TRANSLATE_NOOP("KassioTest", "Ошибка при обработке ответа в ФН")},
-        {33, QT_TRANSLATE_NOOP("KassioTest", "Нет связи с ФН. Фатальная ошибка !!!")},
-        {35, QT_TRANSLATE_NOOP("KassioTest", "Ошибка сервиса обновления ключей проверки кодов маркировки")},
-        {36, QT_TRANSLATE_NOOP("KassioTest", "Неизвестный ответ сервиса обновления ключей проверки")},
-        {48, QT_TRANSLATE_NOOP("KassioTest", "ФН не отвечает")},
-        {121, QT_TRANSLATE_NOOP("KassioTest", "Ошибка часов")},
-        {160, QT_TRANSLATE_NOOP("KassioTest", "Запрещена работа с маркированным товарами")},
-        {161, QT_TRANSLATE_NOOP("KassioTest", "Неверная последовательность команд группы Bxh")},
-        {162, QT_TRANSLATE_NOOP("KassioTest", "Работа с маркированными товарами временно заблокирована")},
-        {163, QT_TRANSLATE_NOOP("KassioTest", "Переполнена таблица хранения КМ")},
-        {170, QT_TRANSLATE_NOOP("KassioTest", "В блоке TLV отсутствуют необходимые реквизиты")},
-        {172, QT_TRANSLATE_NOOP("KassioTest", "В реквизите 2007 содержится КМ, который ранее не проверялся в ФН")},
-    };
-    for (const Entry &e : entries)
-        if (e.code == code)
-            return KassioTest::tr(e.text);
-    return KassioTest::tr("Неизвестный код ошибки");
-}
 
 QString ShortDate(const QDateTime &value)
 {
@@ -108,11 +58,6 @@ QString FMRecordTypeToStr(int n)
     return n == 0 ? KassioTest::tr("Фиск./активиз. ЭКЛЗ") : KassioTest::tr("Сменный итог");
 }
 
-int GetKeysCount(int s)
-{
-    return s >> 2;
-}
-
 QString UpdateKeysStatusToStr(int s)
 {
     if (TestBit(s, 1))
@@ -128,7 +73,7 @@ QString UpdateKeysErrorCodeToStr(int code, int s)
     case 0: return KassioTest::tr("ОБНОВЛЕНО КЛЮЧЕЙ: %1, ОШИБОК НЕТ").arg(GetKeysCount(s));
     case 254: return KassioTest::tr("Обновление не производилось, потому что не требуется");
     case 255: return KassioTest::tr("Нет связи с сервером АС ОКП");
-    default: return FNErrorText(code);
+    default: return GetFNErrorDescription(code);
     }
 }
 

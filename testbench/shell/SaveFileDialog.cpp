@@ -1,4 +1,4 @@
-#include "testbench/pages/status/SaveFileDialog.h"
+#include "testbench/shell/SaveFileDialog.h"
 
 #include "driver/Helpers.h"
 #include "testbench/shell/Translation.h"
