@@ -108,11 +108,6 @@ QString FMRecordTypeToStr(int n)
     return n == 0 ? KassioTest::tr("Фиск./активиз. ЭКЛЗ") : KassioTest::tr("Сменный итог");
 }
 
-int GetKeysCount(int s)
-{
-    return s >> 2;
-}
-
 QString UpdateKeysStatusToStr(int s)
 {
     if (TestBit(s, 1))
