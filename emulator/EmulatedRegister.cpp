@@ -20,6 +20,7 @@ const HandlerTable &handlers()
         addPrintHandlers(t);
         addServiceHandlers(t);
         addFnHandlers(t);
+        addFnRegistrationHandlers(t);
         return t;
     }();
     return table;

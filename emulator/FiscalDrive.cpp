@@ -179,6 +179,21 @@ const FnDocument *FiscalDrive::find(quint32 number) const
     return nullptr;
 }
 
+std::vector<const FnDocument *> FiscalDrive::registrations() const
+{
+    std::vector<const FnDocument *> out;
+    for (const FnDocument &d : documents)
+        if (d.type == fdtype::Registration || d.type == fdtype::Reregistration)
+            out.push_back(&d);
+    return out;
+}
+
+const FnDocument *FiscalDrive::registrationReport(int ordinal) const
+{
+    const auto all = registrations();
+    return ordinal >= 1 && ordinal <= static_cast<int>(all.size()) ? all[static_cast<std::size_t>(ordinal - 1)] : nullptr;
+}
+
 int FiscalDrive::unsentCount() const
 {
     int n = 0;

@@ -4,10 +4,14 @@
 // kept in RegisterState::sections["fn"]; handlers load it, change it and store
 // it back within the same command.
 
+#include "driver/KassioMembers.h"
+
 #include <QDateTime>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -83,6 +87,11 @@ inline constexpr int UnconfirmedCount = 1097;
 inline constexpr int FirstUnconfirmedDate = 1098; // ISO date-time text
 inline constexpr int ReasonCode = 1101;
 inline constexpr int ReasonCodeEx = 1205;
+inline constexpr int AutomatNumber = 1036;
+inline constexpr int DateTime = 1012;
+inline constexpr int DocumentNumber = 1040;
+inline constexpr int FnSerial = 1041;
+inline constexpr int FiscalSign = 1077;
 inline const QString WorkMode = QStringLiteral("workMode");
 inline const QString WorkModeEx = QStringLiteral("workModeEx");
 } // namespace fntag
@@ -128,6 +137,10 @@ public:
     bool inFiscalMode() const { return (lifeState & fnphase::FiscalMode) && !(lifeState & fnphase::FiscalModeClosed); }
     quint32 lastDocumentNumber() const { return documents.empty() ? 0 : documents.back().number; }
     const FnDocument *find(quint32 number) const;
+    // Registration and re-registration reports in the order they were made;
+    // 'ordinal' counts from 1. None past the last one.
+    std::vector<const FnDocument *> registrations() const;
+    const FnDocument *registrationReport(int ordinal) const;
     // Documents the OFD has not confirmed yet, and the oldest of them.
     int unsentCount() const;
     const FnDocument *firstUnsent() const;
@@ -177,6 +190,21 @@ public:
     FnRegistration registration;
     std::vector<FnDocument> documents;
 };
+
+// Shared by the drive's command handlers (handlers/Fn*.cpp).
+using DriveBody = int (*)(Context &, FiscalDrive &);
+// Loads the drive, runs the command on it and stores it when the command
+// changed anything; a register without a drive answers NotSupported.
+std::function<int(Context &)> onDrive(DriveBody body);
+void setDateTime(Context &c, kassio::PropId date, kassio::PropId time, const QDateTime &value);
+// DocumentNumber and FiscalSign of a document.
+void setNumberAndSign(Context &c, const FnDocument &d);
+// Prints a drive document on the tape: its title, its own lines, then the
+// drive's signature block.
+void printDocument(Context &c, const FiscalDrive &fn, const FnDocument &d, const QString &title,
+                   const QStringList &lines = {});
+// Writes a new document to the drive; the register shows it as its last.
+FnDocument &addDocument(Context &c, FiscalDrive &fn, int type, const QJsonObject &tags = {});
 
 // The key-update outcome outputs of a status query.
 void setUpdateKeysOutputs(Context &c);

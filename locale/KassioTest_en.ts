@@ -1168,9 +1168,9 @@
         <translation>Close fiscal mode?</translation>
     </message>
     <message>
-        <source>Вы уверены, что хотите произвести закрытие фискального режима?
+        <source>Вы уверены, что хотите произвести закрытие фискального режима?&#xd;
 Данное действие необратимо.</source>
-        <translation>Are you sure you want to close the fiscal mode?
+        <translation>Are you sure you want to close the fiscal mode?&#xd;
 This cannot be undone.</translation>
     </message>
     <message>
@@ -1290,11 +1290,11 @@ This cannot be undone.</translation>
         <translation>Success. 2 keys updated</translation>
     </message>
     <message>
-        <source>Ошибка. См. напечатанное.
- Либо не поддерживается данной прошивкой,
+        <source>Ошибка. См. напечатанное.&#xd;
+ Либо не поддерживается данной прошивкой,&#xd;
  либо ключи уже обновлены</source>
-        <translation>Error. See the printout.
- Either not supported by this firmware,
+        <translation>Error. See the printout.&#xd;
+ Either not supported by this firmware,&#xd;
  or the keys are already updated</translation>
     </message>
     <message>
@@ -1548,6 +1548,270 @@ This cannot be undone.</translation>
     <message>
         <source>Не удалось записать файл "%1": %2</source>
         <translation>Could not write file "%1": %2</translation>
+    </message>
+    <message>
+        <source>ККТ в общественном питании</source>
+        <translation>Catering</translation>
+    </message>
+    <message>
+        <source>Оптовая торговля с организациями и ИП</source>
+        <translation>Wholesale to organisations and sole traders</translation>
+    </message>
+    <message>
+        <source>Признак торговли маркиров. товарами (1.2)</source>
+        <translation>Marked goods trade flag (1.2)</translation>
+    </message>
+    <message>
+        <source>Признак ломбардной деятельности (1.2)</source>
+        <translation>Pawnshop activity flag (1.2)</translation>
+    </message>
+    <message>
+        <source>Признак страховой деятельности (1.2)</source>
+        <translation>Insurance activity flag (1.2)</translation>
+    </message>
+    <message>
+        <source>ККТ с торговым автоматом (1.2)</source>
+        <translation>Register with a vending machine (1.2)</translation>
+    </message>
+    <message>
+        <source>Замена ФН</source>
+        <translation>FN replacement</translation>
+    </message>
+    <message>
+        <source>Замена ОФД</source>
+        <translation>OFD replacement</translation>
+    </message>
+    <message>
+        <source>Изменение реквизитов</source>
+        <translation>Change of details</translation>
+    </message>
+    <message>
+        <source>Изменение настроек ККТ</source>
+        <translation>Change of register settings</translation>
+    </message>
+    <message>
+        <source>Неизвестный код</source>
+        <translation>Unknown code</translation>
+    </message>
+    <message>
+        <source>Фискализация ФН</source>
+        <translation>FN fiscalization</translation>
+    </message>
+    <message>
+        <source>Отчет о регистрации ККТ</source>
+        <translation>Registration report</translation>
+    </message>
+    <message>
+        <source>Отчет об изменении параметров регистрации ККТ в связи с заменой ФН</source>
+        <translation>Registration change report due to FN replacement</translation>
+    </message>
+    <message>
+        <source>Отчет об изменении параметров регистрации ККТ без замены ФН</source>
+        <translation>Registration change report without FN replacement</translation>
+    </message>
+    <message>
+        <source>Тип отчета:</source>
+        <translation>Report type:</translation>
+    </message>
+    <message>
+        <source>ИНН:</source>
+        <translation>INN:</translation>
+    </message>
+    <message>
+        <source>ИП (12 цифр)</source>
+        <translation>Sole trader (12 digits)</translation>
+    </message>
+    <message>
+        <source>ЮР. лицо (10 цифр)</source>
+        <translation>Legal entity (10 digits)</translation>
+    </message>
+    <message>
+        <source>Тип ИНН:</source>
+        <translation>INN type:</translation>
+    </message>
+    <message>
+        <source>РНМ ККТ:</source>
+        <translation>Register RNM:</translation>
+    </message>
+    <message>
+        <source>Код налогообложения:</source>
+        <translation>Tax system code:</translation>
+    </message>
+    <message>
+        <source>Режим работы:</source>
+        <translation>Work mode:</translation>
+    </message>
+    <message>
+        <source>Расш. режим работы:</source>
+        <translation>Extended work mode:</translation>
+    </message>
+    <message>
+        <source>Номер автомата:</source>
+        <translation>Vending machine number:</translation>
+    </message>
+    <message>
+        <source>1. Замена ФН</source>
+        <translation>1. FN replacement</translation>
+    </message>
+    <message>
+        <source>2. Замена ОФД</source>
+        <translation>2. OFD replacement</translation>
+    </message>
+    <message>
+        <source>3. Изменение реквизитов</source>
+        <translation>3. Change of details</translation>
+    </message>
+    <message>
+        <source>4. Изменение настроек ККТ</source>
+        <translation>4. Change of register settings</translation>
+    </message>
+    <message>
+        <source>Код причины перерегистрации:</source>
+        <translation>Re-registration reason code:</translation>
+    </message>
+    <message>
+        <source>Коды причин изм. сведений о ККТ (ФФД 1.2):</source>
+        <translation>Registration change reason codes (FFD 1.2):</translation>
+    </message>
+    <message>
+        <source>Номер фискализации:</source>
+        <translation>Fiscalization number:</translation>
+    </message>
+    <message>
+        <source>Номер тега:</source>
+        <translation>Tag number:</translation>
+    </message>
+    <message>
+        <source>Требуется ФФД 1.2 и ФН с поддержкой ОСУ</source>
+        <translation>Requires FFD 1.2 and an FN supporting OSU</translation>
+    </message>
+    <message>
+        <source>ПСН</source>
+        <translation>Patent</translation>
+    </message>
+    <message>
+        <source>Применение в Интернет </source>
+        <translation>Internet use </translation>
+    </message>
+    <message>
+        <source>ККТ в обществ. питании*</source>
+        <translation>Catering*</translation>
+    </message>
+    <message>
+        <source>Опт. торговля с организациями и ИП*</source>
+        <translation>Wholesale to organisations and sole traders*</translation>
+    </message>
+    <message>
+        <source>Продажа подакцизн. товара</source>
+        <translation>Excise goods sale</translation>
+    </message>
+    <message>
+        <source>Проведение азартных игр</source>
+        <translation>Gambling</translation>
+    </message>
+    <message>
+        <source>Проведение лотереи</source>
+        <translation>Lottery</translation>
+    </message>
+    <message>
+        <source>Призн. устан. принтера в автомате</source>
+        <translation>Printer installed in vending machine</translation>
+    </message>
+    <message>
+        <source>Торговля маркиров. товарами (1.2)</source>
+        <translation>Marked goods trade (1.2)</translation>
+    </message>
+    <message>
+        <source>Ломбардная деятельность (1.2)</source>
+        <translation>Pawnshop activity (1.2)</translation>
+    </message>
+    <message>
+        <source>Страховая деятельность (1.2)</source>
+        <translation>Insurance activity (1.2)</translation>
+    </message>
+    <message>
+        <source>ККТ с торговым автоматом (1.2) *</source>
+        <translation>Register with a vending machine (1.2) *</translation>
+    </message>
+    <message>
+        <source>* Требуется ФФД 1.2 и ФН с поддержкой ОСУ</source>
+        <translation>* Requires FFD 1.2 and an FN supporting OSU</translation>
+    </message>
+    <message>
+        <source>Начать отчет о регистрации ККТ</source>
+        <translation>Begin registration report</translation>
+    </message>
+    <message>
+        <source>Сформировать отчет о регистрации ККТ</source>
+        <translation>Build registration report</translation>
+    </message>
+    <message>
+        <source>Сформ. отчет о перерегистрации ККТ</source>
+        <translation>Build re-registration report</translation>
+    </message>
+    <message>
+        <source>Запрос итогов фискализации</source>
+        <translation>Fiscalization result</translation>
+    </message>
+    <message>
+        <source>Запрос итогов фискализ. по номеру</source>
+        <translation>Fiscalization result by number</translation>
+    </message>
+    <message>
+        <source>Запрос документа о регистрации</source>
+        <translation>Registration document</translation>
+    </message>
+    <message>
+        <source>Запрос тега документа о регистрации</source>
+        <translation>Registration document tag</translation>
+    </message>
+    <message>
+        <source>Текущая прошивка ККТ &#xd;
+не поддерживает следующие параметры: &#xd;
+ ККТ в обществ. питании,&#xd;
+ Опт. торговля с организациями и ИП,&#xd;
+ ККТ с торговым автоматом.&#xd;
+Продолжить в любом случае?</source>
+        <translation>The current register firmware &#xd;
+does not support the following parameters: &#xd;
+ catering,&#xd;
+ wholesale to organisations and sole traders,&#xd;
+ register with a vending machine.&#xd;
+Continue anyway?</translation>
+    </message>
+    <message>
+        <source>ФН не поддерживает ОСУ.&#xd;
+Следующие параметры не поддерживаются:&#xd;
+ ККТ в обществ. питании,&#xd;
+ Опт. торговля с организациями и ИП,&#xd;
+ ККТ с торговым автоматом.&#xd;
+Продолжить в любом случае?</source>
+        <translation>The FN does not support OSU.&#xd;
+The following parameters are not supported:&#xd;
+ catering,&#xd;
+ wholesale to organisations and sole traders,&#xd;
+ register with a vending machine.&#xd;
+Continue anyway?</translation>
+    </message>
+    <message>
+        <source>Длина ИНН должна быть 10 символов</source>
+        <translation>INN must be 10 characters long</translation>
+    </message>
+    <message>
+        <source>Длина ИНН должна быть 12 символов</source>
+        <translation>INN must be 12 characters long</translation>
+    </message>
+    <message>
+        <source>Сформировать отчет о перерегистрации</source>
+        <translation>Build re-registration report</translation>
+    </message>
+    <message>
+        <source>Запрос итогов фискализации ФН</source>
+        <translation>FN fiscalization result</translation>
+    </message>
+    <message>
+        <source>Запрос итогов фискализации ФН по номеру</source>
+        <translation>FN fiscalization result by number</translation>
     </message>
 </context>
 </TS>

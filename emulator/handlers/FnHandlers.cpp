@@ -11,10 +11,11 @@ namespace {
 constexpr int SessionIsOpen = 0x3C;
 constexpr int SessionIsClosed = 0x3D;
 
-using DriveBody = int (*)(Context &, FiscalDrive &);
+bool sessionOpen(const RegisterState &s) { return s.ecrMode == 2 || s.ecrMode == 3; }
 
-// Loads the drive, runs the command on it and stores it when the command
-// changed anything. Bodies change the drive only once they succeed.
+} // namespace
+
+// Bodies change the drive only once they succeed.
 Handler onDrive(DriveBody body)
 {
     return [body](Context &c) {
@@ -31,8 +32,6 @@ Handler onDrive(DriveBody body)
     };
 }
 
-bool sessionOpen(const RegisterState &s) { return s.ecrMode == 2 || s.ecrMode == 3; }
-
 void setDateTime(Context &c, P date, P time, const QDateTime &value)
 {
     c.call.set(date, value.isValid() ? QDateTime(value.date(), QTime(0, 0)) : QDateTime());
@@ -45,6 +44,8 @@ void setNumberAndSign(Context &c, const FnDocument &d)
     c.call.set(P::DocumentNumber, static_cast<int>(d.number));
     c.call.set(P::FiscalSign, static_cast<int>(d.fiscalSign));
 }
+
+namespace {
 
 // A drive report opens only in fiscal mode and with no other document open.
 int canBegin(const FiscalDrive &fn, int openCode)
@@ -66,10 +67,10 @@ int begin(Context &c, FiscalDrive &fn, int openCode)
     return code::Ok;
 }
 
-// Prints a drive document on the tape: its title, its own lines, then the
-// drive's signature block.
+} // namespace
+
 void printDocument(Context &c, const FiscalDrive &fn, const FnDocument &d, const QString &title,
-                   const QStringList &lines = {})
+                   const QStringList &lines)
 {
     c.print(title);
     for (const QString &line : lines)
@@ -80,13 +81,15 @@ void printDocument(Context &c, const FiscalDrive &fn, const FnDocument &d, const
 }
 
 // The register shows the drive's last document as its own.
-FnDocument &addDocument(Context &c, FiscalDrive &fn, int type, const QJsonObject &tags = {})
+FnDocument &addDocument(Context &c, FiscalDrive &fn, int type, const QJsonObject &tags)
 {
     FnDocument &d = fn.addDocument(type, c.now(), tags);
     c.state.documentNumber = static_cast<int>(d.number);
     c.changed();
     return d;
 }
+
+namespace {
 
 int fnGetStatus(Context &c, FiscalDrive &fn)
 {
