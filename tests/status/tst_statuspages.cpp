@@ -258,10 +258,11 @@ void TestStatusPages::requestListing_data()
                                               R("Флаги кассовой техники", "0292h, 658"), S40}
                                   + DeviceFlags(true) + QStringList{S40};
     QTest::newRow("short status, model 150: no key update lines") << 150 << "btnShortEcrStatus" << shortHead + shortTail;
+    // A fresh drive has never needed a key update.
     QTest::newRow("short status, model 254: key update lines")
         << 254 << "btnShortEcrStatus"
         << shortHead
-               + QStringList{R("Код ошибки при обновлении ключей", "0, ОБНОВЛЕНО КЛЮЧЕЙ: 0, ОШИБОК НЕТ"),
+               + QStringList{R("Код ошибки при обновлении ключей", "254, Обновление не производилось, потому что не требуется"),
                              R("Статус обновления ключей", "0, "), R("Кол-во обновленных ключей", "0")}
                + shortTail;
 
