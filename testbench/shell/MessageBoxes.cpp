@@ -29,11 +29,14 @@ void SetMessageResponder(TMessageResponder responder)
 }
 
 QMessageBox::StandardButton ShowMessage(QWidget *parent, TMessageKind kind, const QString &title,
-                                        const QString &text, QMessageBox::StandardButtons buttons)
+                                        const QString &text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton)
 {
     if (Responder())
-        return Responder()({kind, title, text});
+        return Responder()({kind, title, text, defaultButton});
     QMessageBox box(IconOf(kind), title, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -16,6 +16,7 @@ struct TMessage
     TMessageKind kind;
     QString title;
     QString text;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
 // Answers a box in place of the user; none (the default) shows real boxes.
@@ -24,7 +25,8 @@ void SetMessageResponder(TMessageResponder responder);
 
 QMessageBox::StandardButton ShowMessage(QWidget *parent, TMessageKind kind, const QString &title,
                                         const QString &text,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 // The standard error box: the program title and the error's message.
 void ShowErrorMessage(QWidget *parent, const QString &text);

@@ -552,6 +552,7 @@ void TestFnFiscalization::osuSupportWarning()
     QCOMPARE(FMessages.size(), 1);
     QCOMPARE(FMessages.at(0).kind, TMessageKind::Warning);
     QCOMPARE(FMessages.at(0).title, QStringLiteral("Внимание"));
+    QCOMPARE(FMessages.at(0).defaultButton, QMessageBox::Cancel);
     QCOMPARE(FMessages.at(0).text.split(QStringLiteral("\r\n")).value(0), box);
     QVERIFY(FMessages.at(0).text.endsWith(QStringLiteral(" ККТ с торговым автоматом.\r\nПродолжить в любом случае?")));
     QCOMPARE(Drive().lifeState, fnphase::Ready); // cancelled: nothing sent

@@ -421,7 +421,7 @@ bool TfmFNFiscalization::CheckAndQueryforOSU()
         return true;
     }
     return ShowMessage(this, TMessageKind::Warning, KassioTest::tr("Внимание"), text,
-                       QMessageBox::Ok | QMessageBox::Cancel)
+                       QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
         == QMessageBox::Ok;
 }
 
