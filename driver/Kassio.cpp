@@ -37,6 +37,20 @@ constexpr StoredSetting kStored[] = {
     {PropId::Password, "Password"},             {PropId::ComputerName, "ComputerName"},
 };
 
+// Which connection a link is. The line's baud rate and timeouts are taken
+// when the link opens (after Disconnect, or on Connect) and are not part of
+// it: BaudRate also carries the rate of whichever register interface
+// SetExchangeParam sets, and that must not move our own line.
+// The same holds for TCPPort on a serial line, and for the COM number on TCP.
+QString linkKey(const TKassio &k)
+{
+    switch (k.ConnectionType) {
+    case 0: return QStringLiteral("0|%1|%2").arg(k.ComNumber).arg(k.ProtocolType);
+    case 6: return QStringLiteral("6|%1|%2|%3").arg(k.IPAddress).arg(k.TCPPort).arg(k.ProtocolType);
+    default: return QString::number(k.ConnectionType);
+    }
+}
+
 } // namespace
 
 TKassio::TKassio() { loadSettings(); }
@@ -102,7 +116,7 @@ int TKassio::openLink()
     int code = rc::Ok;
     QString detail;
     // A changed connection setting takes effect on the next call.
-    const QString key = QStringLiteral("%1|%2|%3|%4").arg(ConnectionType).arg(ComNumber).arg(IPAddress).arg(TCPPort);
+    const QString key = linkKey(*this);
     if (m_link) {
         if (key == m_linkKey && m_link->isOpen())
             return rc::Ok;
@@ -150,11 +164,22 @@ int TKassio::localCall(MethodId id, bool &handled)
         const int code = kassio::showTablesDialog(*this, &description);
         return finish(code, code == rc::Ok ? QStringLiteral("Ошибок нет") : description);
     }
-    case MethodId::LockPort:
+    case MethodId::LockPort: {
+        // Our links hold their port for as long as they are open: locking
+        // opens it now, so a missing or busy port is told at once.
+        const int code = openLink();
+        return code == rc::Ok ? finish(rc::Ok, QStringLiteral("Ошибок нет")) : code;
+    }
     case MethodId::UnlockPort:
+        closeLink();
+        return finish(rc::Ok, QStringLiteral("Ошибок нет"));
+    case MethodId::Connect:
+        // Connecting anew takes up the connection settings as they are now.
+        closeLink();
+        handled = false;
+        return rc::Ok;
     case MethodId::AdminUnlockPort:
     case MethodId::AdminUnlockPorts:
-        // Our links hold their port for as long as they are open.
         return finish(rc::Ok, QStringLiteral("Ошибок нет"));
     default:
         handled = false;
@@ -222,6 +247,9 @@ int TKassio::exchange(MethodId id)
         if (sentToDevice(out.id))
             m_lastInputs[static_cast<std::size_t>(out.id)] = property(out.id);
     }
+    // What the register reports (the rate or TCP port of one of its
+    // interfaces) is no change of our connection: only the caller's is.
+    m_linkKey = linkKey(*this);
     OperatorNumber = reply->operatorNumber;
     return finish(reply->resultCode, reply->description);
 }

@@ -4,12 +4,19 @@
 #include "driver/Kassio.h"
 #include "driver/PortMap.h"
 #include "driver/ResultCodes.h"
+#include "driver/SerialLink.h"
 #include "driver/TcpLink.h"
 
 namespace kassio {
 
 std::unique_ptr<Link> makeLink(const TKassio &k, int *errorCode, QString *detail)
 {
+    // Every link speaks the one frame protocol of docs/protocol.md.
+    if (k.ProtocolType != 0) {
+        *errorCode = rc::BadParameter;
+        *detail = QStringLiteral("протокол %1 не поддерживается").arg(k.ProtocolType);
+        return nullptr;
+    }
     switch (k.ConnectionType) {
     case 0: {
         const QString path = PortMap::pathFor(k.ComNumber);
@@ -20,9 +27,14 @@ std::unique_ptr<Link> makeLink(const TKassio &k, int *errorCode, QString *detail
         }
         if (PortMap::isEmulatorPath(path))
             return std::make_unique<InProcessLink>(PortMap::emulatorStateFile(path));
-        *errorCode = rc::PortUnavailable;
-        *detail = QStringLiteral("последовательный порт %1 пока не поддерживается").arg(path);
-        return nullptr;
+        const auto baudRate = baudRateOfCode(k.BaudRate);
+        if (!baudRate) {
+            *errorCode = rc::BadParameter;
+            *detail = QStringLiteral("неверный код скорости %1").arg(k.BaudRate);
+            return nullptr;
+        }
+        return std::make_unique<SerialLink>(SerialSettings{path, *baudRate, k.SearchTimeout,
+                                                           k.MaxCommandSendCount, k.MaxAnswerReadCount});
     }
     case 6:
         return std::make_unique<TcpLink>(k.IPAddress, k.TCPPort,

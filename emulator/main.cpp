@@ -1,19 +1,30 @@
 // kassio-emulator: the emulated register as a device on the wire, with its
 // paper tape printed as it grows. Service actions run first, then the
-// services (today the TCP server; each further way to reach the register is
-// one more option and one more service started in main()).
+// services: the TCP server, and on request a pseudo-terminal serial line and
+// the UDP announcement.
 
 #include "driver/KassioMembers.h"
+#include "driver/PortMap.h"
+#include "driver/SerialLink.h"
+#include "emulator/Announcer.h"
+#include "emulator/DeviceCatalog.h"
 #include "emulator/DeviceServer.h"
 #include "emulator/EmulatedRegister.h"
+#include "emulator/PtyDevice.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QHostAddress>
+#include <QNetworkInterface>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <optional>
 #include <vector>
+
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,6 +45,11 @@ struct Options {
     std::vector<Injection> injections;
     std::optional<qint64> clockOffsetSeconds;
     std::optional<bool> paperOut;
+    QString ptyLink;
+    std::optional<int> baudRate; // none: the register's own port setting
+    bool announce = false;
+    bool announceBroadcast = false;
+    int announcePort = emu::Announcer::DefaultPort;
     bool listModels = false;
     bool once = false;
     bool help = false;
@@ -43,12 +59,24 @@ QString helpText(int defaultPort)
 {
     return QStringLiteral(
                "Usage: kassio-emulator [options]\n"
-               "Serves the emulated fiscal register on a TCP port and prints its paper tape as it grows.\n"
+               "Serves the emulated fiscal register on a TCP port (and on request on a pseudo-terminal\n"
+               "serial line) and prints its paper tape as it grows.\n"
                "\n"
                "Connection:\n"
                "  --port N              TCP port (default %1; 0 takes any free port). The port bound\n"
                "                        is printed as \"listening on ADDRESS:PORT\".\n"
                "  --bind ADDRESS        address to listen on (default 127.0.0.1)\n"
+               "  --pty PATH            also be a serial device: a pseudo-terminal whose slave PATH\n"
+               "                        links to, registered in the component's port map; its COM\n"
+               "                        number is printed as \"serial line COMn at PATH\"\n"
+               "  --baud N              the one rate the register answers at on the serial line\n"
+               "                        (2400 ... 921600; default: the register's port table,\n"
+               "                        115200 from the factory); requests sent at any other rate\n"
+               "                        are dropped, as a real register would take them for noise\n"
+               "  --announce            send \"SN:<factory number>;IP:<address>;port:<tcp port>\"\n"
+               "                        every second by UDP to 127.0.0.1\n"
+               "  --announce-broadcast  the same, to the broadcast address too\n"
+               "  --announce-port N     UDP port of the announcement (default %3)\n"
                "\n"
                "Register:\n"
                "  --state FILE          state file (default %2)\n"
@@ -69,7 +97,8 @@ QString helpText(int defaultPort)
                "  --once                apply the actions and exit without serving\n"
                "  --help                show this text\n")
         .arg(defaultPort)
-        .arg(emu::EmulatedRegister::defaultStateFile());
+        .arg(emu::EmulatedRegister::defaultStateFile())
+        .arg(emu::Announcer::DefaultPort);
 }
 
 bool parseInt(const QString &text, qint64 min, qint64 max, qint64 &out)
@@ -129,6 +158,32 @@ QString parseArguments(const QStringList &args, Options &o)
             const auto v = value();
             if (!v || !o.bind.setAddress(*v))
                 return QStringLiteral("--bind needs an IP address");
+        } else if (name == u"--pty") {
+            const auto v = value();
+            if (!v || v->isEmpty())
+                return QStringLiteral("--pty needs a path for the link to the serial line");
+            o.ptyLink = *v;
+        } else if (name == u"--baud") {
+            qint64 baud = 0;
+            const auto v = value();
+            bool known = false;
+            if (v && parseInt(*v, 1, 10000000, baud))
+                for (int code = 0; kassio::baudRateOfCode(code); ++code)
+                    known = known || *kassio::baudRateOfCode(code) == baud;
+            if (!known)
+                return QStringLiteral("--baud needs one of 2400, 4800, 9600, 19200, 38400, 57600, 115200, "
+                                      "230400, 460800, 921600");
+            o.baudRate = static_cast<int>(baud);
+        } else if (name == u"--announce" && flag()) {
+            o.announce = true;
+        } else if (name == u"--announce-broadcast" && flag()) {
+            o.announce = o.announceBroadcast = true;
+        } else if (name == u"--announce-port") {
+            qint64 port = 0;
+            const auto v = value();
+            if (!v || !parseInt(*v, 1, 65535, port))
+                return QStringLiteral("--announce-port needs a port number from 1 to 65535");
+            o.announcePort = static_cast<int>(port);
         } else if (name == u"--state") {
             const auto v = value();
             if (!v || v->isEmpty())
@@ -229,6 +284,79 @@ private:
     qint64 m_lastId = 0;
 };
 
+// The rate the register's first port is set to in its port table.
+int registerBaudRate(emu::EmulatedRegister &reg)
+{
+    const emu::RegisterState state = reg.snapshot();
+    const emu::ModelDef *model = emu::findModel(state.modelId);
+    constexpr int defaultRate = 115200;
+    if (!model)
+        return defaultRate;
+    for (const emu::TableDef &table : model->tables) {
+        if (table.name != QStringLiteral("Параметры портов"))
+            continue;
+        const auto changed = state.tableValues.find({table.number, 1, 1});
+        const QVariant code = changed != state.tableValues.end() ? changed->second : emu::factoryValue(table, 1, 1);
+        return kassio::baudRateOfCode(code.toInt()).value_or(defaultRate);
+    }
+    return defaultRate;
+}
+
+// The address announced for the TCP server: the one it is bound to, or for
+// "any address" the machine's first outside IPv4 address.
+QString announcedAddress(const QHostAddress &bound)
+{
+    if (bound != QHostAddress::Any && bound != QHostAddress::AnyIPv4 && bound != QHostAddress::AnyIPv6)
+        return bound.toString();
+    for (const QHostAddress &a : QNetworkInterface::allAddresses())
+        if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback())
+            return a.toString();
+    return QHostAddress(QHostAddress::LocalHost).toString();
+}
+
+// SIGINT and SIGTERM end the event loop like a normal quit, so the services
+// clean up behind them (above all the serial line's link, which would
+// otherwise lead to whatever terminal gets its number next). The signals are
+// blocked before any thread starts and read from a descriptor on the loop.
+class QuitOnSignals
+{
+public:
+    QuitOnSignals()
+    {
+        sigset_t set;
+        sigemptyset(&set);
+        sigaddset(&set, SIGINT);
+        sigaddset(&set, SIGTERM);
+        if (sigprocmask(SIG_BLOCK, &set, nullptr) == 0)
+            m_fd = signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK);
+    }
+    ~QuitOnSignals()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    QuitOnSignals(const QuitOnSignals &) = delete;
+    QuitOnSignals &operator=(const QuitOnSignals &) = delete;
+
+    // Starts watching; call once the application object exists.
+    void watch(QCoreApplication &app)
+    {
+        if (m_fd < 0)
+            return;
+        m_notifier.emplace(m_fd, QSocketNotifier::Read);
+        QObject::connect(&*m_notifier, &QSocketNotifier::activated, &app, [this, &app] {
+            signalfd_siginfo info;
+            while (::read(m_fd, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
+            }
+            app.quit();
+        });
+    }
+
+private:
+    int m_fd = -1;
+    std::optional<QSocketNotifier> m_notifier;
+};
+
 void writeLine(FILE *stream, const QString &text)
 {
     std::fputs((text + u'\n').toUtf8().constData(), stream);
@@ -239,6 +367,7 @@ void writeLine(FILE *stream, const QString &text)
 
 int main(int argc, char *argv[])
 {
+    QuitOnSignals quitOnSignals;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kassio-emulator"));
 
@@ -300,5 +429,43 @@ int main(int argc, char *argv[])
     });
     writeLine(stdout, QStringLiteral("listening on %1:%2").arg(server.address().toString()).arg(server.port()));
     writeLine(stderr, QStringLiteral("state file %1").arg(reg->stateFile()));
+
+    std::optional<emu::PtyDevice> pty;
+    if (!o.ptyLink.isEmpty()) {
+        pty.emplace(reg, o.baudRate.value_or(registerBaudRate(*reg)));
+        if (!pty->open(o.ptyLink)) {
+            writeLine(stderr, QStringLiteral("kassio-emulator: cannot make the serial line %1: %2")
+                                  .arg(o.ptyLink, pty->errorString()));
+            return 1;
+        }
+        const int com = kassio::PortMap::registerPath(o.ptyLink);
+        if (com == 0) {
+            writeLine(stderr, QStringLiteral("kassio-emulator: no free COM number for %1").arg(o.ptyLink));
+            return 1;
+        }
+        QObject::connect(&*pty, &emu::PtyDevice::bytesIgnored, [](int count, int lineRate) {
+            writeLine(stderr, QStringLiteral("ignored %1 bytes sent at %2 baud").arg(count).arg(lineRate));
+        });
+        writeLine(stdout, QStringLiteral("serial line COM%1 at %2 (%3), %4 baud")
+                              .arg(com)
+                              .arg(o.ptyLink, pty->slavePath())
+                              .arg(pty->baudRate()));
+    }
+
+    quitOnSignals.watch(app);
+    std::optional<emu::Announcer> announcer;
+    if (o.announce) {
+        std::vector<QHostAddress> targets{QHostAddress(QHostAddress::LocalHost)};
+        if (o.announceBroadcast)
+            targets.emplace_back(QHostAddress::Broadcast);
+        const QString address = announcedAddress(o.bind);
+        const quint16 tcpPort = server.port();
+        const auto message = [reg, address, tcpPort] {
+            return emu::Announcer::datagram(reg->snapshot().serialNumber, address, tcpPort);
+        };
+        announcer.emplace(message, std::move(targets), static_cast<quint16>(o.announcePort));
+        announcer->start();
+        writeLine(stderr, QStringLiteral("announcing on UDP port %1").arg(o.announcePort));
+    }
     return app.exec();
 }
