@@ -20,6 +20,7 @@ const HandlerTable &handlers()
         addPrintHandlers(t);
         addServiceHandlers(t);
         addFnHandlers(t);
+        addFnCorrectionHandlers(t);
         return t;
     }();
     return table;

@@ -76,6 +76,7 @@ void addTableHandlers(HandlerTable &t);
 void addPrintHandlers(HandlerTable &t);
 void addServiceHandlers(HandlerTable &t);
 void addFnHandlers(HandlerTable &t);
+void addFnCorrectionHandlers(HandlerTable &t);
 
 class EmulatedRegister
 {
