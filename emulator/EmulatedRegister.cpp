@@ -21,6 +21,7 @@ const HandlerTable &handlers()
         addServiceHandlers(t);
         addFnHandlers(t);
         addFnRegistrationHandlers(t);
+        addFnCorrectionHandlers(t);
         return t;
     }();
     return table;

@@ -77,6 +77,7 @@ void addPrintHandlers(HandlerTable &t);
 void addServiceHandlers(HandlerTable &t);
 void addFnHandlers(HandlerTable &t);
 void addFnRegistrationHandlers(HandlerTable &t);
+void addFnCorrectionHandlers(HandlerTable &t);
 
 class EmulatedRegister
 {

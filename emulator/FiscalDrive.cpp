@@ -129,6 +129,8 @@ QJsonObject FiscalDrive::toJson() const
     for (const FnDocument &d : documents)
         docs.append(d.toJson());
     o.insert(u"documents", docs);
+    o.insert(u"pendingTags", pendingTags);
+    o.insert(u"composite", composite);
     return o;
 }
 
@@ -168,6 +170,8 @@ FiscalDrive FiscalDrive::fromJson(const QJsonObject &o)
     fn.registration.workModeEx = reg.value(u"workModeEx").toInt();
     for (const QJsonValue &d : o.value(u"documents").toArray())
         fn.documents.push_back(FnDocument::fromJson(d.toObject()));
+    fn.pendingTags = o.value(u"pendingTags").toArray();
+    fn.composite = o.value(u"composite").toObject();
     return fn;
 }
 
@@ -217,12 +221,21 @@ FnDocument &FiscalDrive::addDocument(int type, const QDateTime &time, const QJso
     d.type = type;
     d.time = time;
     d.tags = tags;
+    if (!pendingTags.isEmpty())
+        d.tags.insert(fntag::Sent, pendingTags);
     d.fiscalSign = fiscalSignOf(serial, d.number, type, time);
     documents.push_back(std::move(d));
-    currentDocument = fnopen::None;
-    documentData = false;
+    cancelDocument();
     lifeState &= ~fnphase::TransferFinished;
     return documents.back();
+}
+
+void FiscalDrive::cancelDocument()
+{
+    currentDocument = fnopen::None;
+    documentData = false;
+    pendingTags = {};
+    composite = {};
 }
 
 void FiscalDrive::confirmUpTo(quint32 number)

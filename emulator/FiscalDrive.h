@@ -7,6 +7,7 @@
 #include "driver/KassioMembers.h"
 
 #include <QDateTime>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -72,6 +73,10 @@ inline constexpr int BadParameters = 0x09;
 inline constexpr int ResourceExhausted = 0x12;
 } // namespace fnerror
 
+// Register answers of the shift commands.
+inline constexpr int SessionIsOpen = 0x3C;
+inline constexpr int SessionIsClosed = 0x3D;
+
 // Tags of a document's data. Numbers are the fiscal data format's tags; the
 // work-mode sets have no single tag and use named keys.
 namespace fntag {
@@ -92,8 +97,30 @@ inline constexpr int DateTime = 1012;
 inline constexpr int DocumentNumber = 1040;
 inline constexpr int FnSerial = 1041;
 inline constexpr int FiscalSign = 1077;
+inline constexpr int TaxSystem = 1055;           // the one tax system of a receipt
+inline constexpr int CorrectionType = 1173;      // 0 own initiative, 1 by order
+inline constexpr int CashTotal = 1031;           // payment and tax sums: Currency, as text
+inline constexpr int ElectronicTotal = 1081;
+inline constexpr int PrepaidTotal = 1215;
+inline constexpr int PostpaidTotal = 1216;
+inline constexpr int CounterTotal = 1217;
+inline constexpr int Vat20 = 1102;
+inline constexpr int Vat10 = 1103;
+inline constexpr int Vat0Total = 1104;
+inline constexpr int NoVatTotal = 1105;
+inline constexpr int Vat20of120 = 1106;
+inline constexpr int Vat10of110 = 1107;
 inline const QString WorkMode = QStringLiteral("workMode");
 inline const QString WorkModeEx = QStringLiteral("workModeEx");
+// The 5% and 7% rates of a correction receipt, kept under their own names.
+inline const QString Vat5 = QStringLiteral("vat5");
+inline const QString Vat7 = QStringLiteral("vat7");
+inline const QString Vat5of105 = QStringLiteral("vat5/105");
+inline const QString Vat7of107 = QStringLiteral("vat7/107");
+// The tags sent into a document (FNSendTag and the like), in the order they
+// came: an array of {"tag", "type", "value"}, "operation": true for a tag
+// bound to the operation, "members" for a composite.
+inline const QString Sent = QStringLiteral("sent");
 } // namespace fntag
 
 struct FnDocument {
@@ -105,6 +132,7 @@ struct FnDocument {
     QJsonObject tags;             // key: tag number (or a named key), value: its data
 
     QJsonValue tag(int number) const { return tags.value(QString::number(number)); }
+    QJsonArray sentTags() const { return tags.value(fntag::Sent).toArray(); }
     void setTag(int number, const QJsonValue &value) { tags.insert(QString::number(number), value); }
 
     QJsonObject toJson() const;
@@ -146,8 +174,11 @@ public:
     const FnDocument *firstUnsent() const;
 
     // Writes a new document: next number, its fiscal sign; the open
-    // document is closed. Keeps the life phase's transfer bit in step.
+    // document is closed and takes the tags sent for it. Keeps the life
+    // phase's transfer bit in step.
     FnDocument &addDocument(int type, const QDateTime &time, const QJsonObject &tags = {});
+    // The open document is given up, and with it the tags sent for it.
+    void cancelDocument();
     // The OFD confirmed every document up to 'number'.
     void confirmUpTo(quint32 number);
 
@@ -189,22 +220,32 @@ public:
     int lastKeysStatus = 0;
     FnRegistration registration;
     std::vector<FnDocument> documents;
+    // Tags sent for the document being formed, waiting for it to be written
+    // (entries as in fntag::Sent). Tags may come before the document opens:
+    // a receipt, for one, opens with its first operation.
+    QJsonArray pendingTags;
+    // The composite tag being assembled: {"tag", "members"}; empty when none.
+    QJsonObject composite;
 };
 
-// Shared by the drive's command handlers (handlers/Fn*.cpp).
+// Shared by the drive's handler files (handlers/Fn*.cpp).
 using DriveBody = int (*)(Context &, FiscalDrive &);
-// Loads the drive, runs the command on it and stores it when the command
-// changed anything; a register without a drive answers NotSupported.
+// A handler that loads the drive, runs the command on it and stores it when
+// the command changed anything; a register without a drive answers 55.
+// Bodies change the drive only once they succeed.
 std::function<int(Context &)> onDrive(DriveBody body);
+// A drive document opens only in fiscal mode and with no other document open.
+int canBegin(const FiscalDrive &fn, int openCode);
+int beginDocument(Context &c, FiscalDrive &fn, int openCode);
+// Writes the document; the register shows it as its last document.
+FnDocument &addDocument(Context &c, FiscalDrive &fn, int type, const QJsonObject &tags = {});
 void setDateTime(Context &c, kassio::PropId date, kassio::PropId time, const QDateTime &value);
-// DocumentNumber and FiscalSign of a document.
-void setNumberAndSign(Context &c, const FnDocument &d);
 // Prints a drive document on the tape: its title, its own lines, then the
 // drive's signature block.
 void printDocument(Context &c, const FiscalDrive &fn, const FnDocument &d, const QString &title,
                    const QStringList &lines = {});
-// Writes a new document to the drive; the register shows it as its last.
-FnDocument &addDocument(Context &c, FiscalDrive &fn, int type, const QJsonObject &tags = {});
+// DocumentNumber and FiscalSign of a document.
+void setNumberAndSign(Context &c, const FnDocument &d);
 
 // The key-update outcome outputs of a status query.
 void setUpdateKeysOutputs(Context &c);

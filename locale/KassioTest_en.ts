@@ -1813,5 +1813,259 @@ Continue anyway?</translation>
         <source>Запрос итогов фискализации ФН по номеру</source>
         <translation>FN fiscalization result by number</translation>
     </message>
+    <message>
+        <source>Вы уверены, что хотите произвести закрытие фискального режима?
+Данное действие необратимо.</source>
+        <translation>Are you sure you want to close the fiscal mode?
+This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Ошибка. См. напечатанное.
+ Либо не поддерживается данной прошивкой,
+ либо ключи уже обновлены</source>
+        <translation>Error. See the printout.
+ Either not supported by this firmware,
+ or the keys are already updated</translation>
+    </message>
+    <message>
+        <source>Чек коррекции (ФФД 1.05)</source>
+        <translation>Correction receipt (FFD 1.05)</translation>
+    </message>
+    <message>
+        <source>Тип коррекции:</source>
+        <translation>Correction type:</translation>
+    </message>
+    <message>
+        <source>0. Cамостоятельно </source>
+        <translation>0. Own initiative </translation>
+    </message>
+    <message>
+        <source>1. По предписанию</source>
+        <translation>1. By order</translation>
+    </message>
+    <message>
+        <source>Признак расчета:</source>
+        <translation>Calculation sign:</translation>
+    </message>
+    <message>
+        <source>1. Коррекция прихода</source>
+        <translation>1. Income correction</translation>
+    </message>
+    <message>
+        <source>3. Коррекция расхода</source>
+        <translation>3. Expense correction</translation>
+    </message>
+    <message>
+        <source>Сист. налогообл.:</source>
+        <translation>Tax system:</translation>
+    </message>
+    <message>
+        <source>Общая</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>УСН доход - расход</source>
+        <translation>Simplified, income minus expense</translation>
+    </message>
+    <message>
+        <source>ЕСН</source>
+        <translation>Unified agricultural tax</translation>
+    </message>
+    <message>
+        <source>Сумма расчета:</source>
+        <translation>Calculation total:</translation>
+    </message>
+    <message>
+        <source>Сумма по чеку нал:</source>
+        <translation>Cash total:</translation>
+    </message>
+    <message>
+        <source>Сумма по чеку безналичн.:</source>
+        <translation>Electronic total:</translation>
+    </message>
+    <message>
+        <source>Сумма по чеку предопл:</source>
+        <translation>Prepayment total:</translation>
+    </message>
+    <message>
+        <source>Сумма по чеку постопл.:</source>
+        <translation>Postpayment total:</translation>
+    </message>
+    <message>
+        <source>Сумма по чеку встречн. предост.:</source>
+        <translation>Counter-provision total:</translation>
+    </message>
+    <message>
+        <source>Сумма НДС 20%:</source>
+        <translation>VAT 20% sum:</translation>
+    </message>
+    <message>
+        <source>Сумма НДС 10%:</source>
+        <translation>VAT 10% sum:</translation>
+    </message>
+    <message>
+        <source>Сумма расч. по ставке 0%:</source>
+        <translation>Total at 0% rate:</translation>
+    </message>
+    <message>
+        <source>Сумма расч. по чеку без НДС:</source>
+        <translation>Total without VAT:</translation>
+    </message>
+    <message>
+        <source>Сумма расч. по расч. ст.20/120:</source>
+        <translation>Total at 20/120 rate:</translation>
+    </message>
+    <message>
+        <source>Сумма расч. по расч. ст.10/110:</source>
+        <translation>Total at 10/110 rate:</translation>
+    </message>
+    <message>
+        <source>Сумма НДС 5%</source>
+        <translation>VAT 5% sum</translation>
+    </message>
+    <message>
+        <source>Сумма НДС 7%</source>
+        <translation>VAT 7% sum</translation>
+    </message>
+    <message>
+        <source>Сумма  рас. рпл расч. ст. 5/105</source>
+        <translation>Total at 5/105 rate</translation>
+    </message>
+    <message>
+        <source>Сумма  рас. рпл расч. ст. 7/107</source>
+        <translation>Total at 7/107 rate</translation>
+    </message>
+    <message>
+        <source>Передавать суммы НДС: 5%, 7%, 5/105, 7/107  </source>
+        <translation>Send VAT sums: 5%, 7%, 5/105, 7/107  </translation>
+    </message>
+    <message>
+        <source>Номер док-та основания:</source>
+        <translation>Basis document number:</translation>
+    </message>
+    <message>
+        <source>Дата док-та основания корр.:</source>
+        <translation>Correction basis document date:</translation>
+    </message>
+    <message>
+        <source>Начать форм. чека коррекции (ФФД 1.05)</source>
+        <translation>Begin correction receipt (FFD 1.05)</translation>
+    </message>
+    <message>
+        <source>Сформировать чек коррекции v2 (ФФД 1.05)</source>
+        <translation>Build correction receipt v2 (FFD 1.05)</translation>
+    </message>
+    <message>
+        <source>Сформировать чек коррекции с основанием (ФФД 1.05)</source>
+        <translation>Build correction receipt with basis (FFD 1.05)</translation>
+    </message>
+    <message>
+        <source>Сформировать чек коррекции v1 (устаревш.)</source>
+        <translation>Build correction receipt v1 (obsolete)</translation>
+    </message>
+    <message>
+        <source>Агент</source>
+        <translation>Agent</translation>
+    </message>
+    <message>
+        <source>Передавать теги в составе позиции</source>
+        <translation>Send tags as part of the position</translation>
+    </message>
+    <message>
+        <source>Передавать теги в составе документа</source>
+        <translation>Send tags as part of the document</translation>
+    </message>
+    <message>
+        <source>Банк. пл. агент</source>
+        <translation>Bank payment agent</translation>
+    </message>
+    <message>
+        <source>Банк. пл. субагент</source>
+        <translation>Bank payment subagent</translation>
+    </message>
+    <message>
+        <source>Пл. агент</source>
+        <translation>Payment agent</translation>
+    </message>
+    <message>
+        <source>Пл. субагент</source>
+        <translation>Payment subagent</translation>
+    </message>
+    <message>
+        <source>Поверенный</source>
+        <translation>Attorney</translation>
+    </message>
+    <message>
+        <source>Комиссионер</source>
+        <translation>Commission agent</translation>
+    </message>
+    <message>
+        <source>Тел. оператора перевода*:</source>
+        <translation>Transfer operator phone*:</translation>
+    </message>
+    <message>
+        <source>Опер. плат. агента:</source>
+        <translation>Payment agent operation:</translation>
+    </message>
+    <message>
+        <source>Тел. плат. агента*:</source>
+        <translation>Payment agent phone*:</translation>
+    </message>
+    <message>
+        <source>Тел. опер. по приему плат.*:</source>
+        <translation>Payment acceptance operator phone*:</translation>
+    </message>
+    <message>
+        <source>Наим. операт. перевода:</source>
+        <translation>Transfer operator name:</translation>
+    </message>
+    <message>
+        <source>Адр. операт. перевода:</source>
+        <translation>Transfer operator address:</translation>
+    </message>
+    <message>
+        <source>ИНН операт. перевода:</source>
+        <translation>Transfer operator INN:</translation>
+    </message>
+    <message>
+        <source>Тел. поставщика*:</source>
+        <translation>Supplier phone*:</translation>
+    </message>
+    <message>
+        <source>Наим. поставщика:</source>
+        <translation>Supplier name:</translation>
+    </message>
+    <message>
+        <source>ИНН поставщика:</source>
+        <translation>Supplier INN:</translation>
+    </message>
+    <message>
+        <source>Данные агента</source>
+        <translation>Agent data</translation>
+    </message>
+    <message>
+        <source>Данные поставщика</source>
+        <translation>Supplier data</translation>
+    </message>
+    <message>
+        <source>* Можно указать несколько телефонных номеров, разделив их запятой</source>
+        <translation>* Several phone numbers may be given, separated by commas</translation>
+    </message>
+    <message>
+        <source>Передать признак агента</source>
+        <translation>Send agent sign</translation>
+    </message>
+    <message>
+        <source>Передать данные агента</source>
+        <translation>Send agent data</translation>
+    </message>
+    <message>
+        <source>Передать данные поставщика</source>
+        <translation>Send supplier data</translation>
+    </message>
+    <message>
+        <source>Передать ИНН поставщика</source>
+        <translation>Send supplier INN</translation>
+    </message>
 </context>
 </TS>

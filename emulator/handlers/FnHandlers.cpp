@@ -5,17 +5,7 @@
 #include "emulator/FiscalDrive.h"
 
 namespace emu {
-namespace {
 
-// Register answers of the shift commands.
-constexpr int SessionIsOpen = 0x3C;
-constexpr int SessionIsClosed = 0x3D;
-
-bool sessionOpen(const RegisterState &s) { return s.ecrMode == 2 || s.ecrMode == 3; }
-
-} // namespace
-
-// Bodies change the drive only once they succeed.
 Handler onDrive(DriveBody body)
 {
     return [body](Context &c) {
@@ -32,12 +22,6 @@ Handler onDrive(DriveBody body)
     };
 }
 
-void setDateTime(Context &c, P date, P time, const QDateTime &value)
-{
-    c.call.set(date, value.isValid() ? QDateTime(value.date(), QTime(0, 0)) : QDateTime());
-    c.call.set(time, value);
-}
-
 void setNumberAndSign(Context &c, const FnDocument &d)
 {
     // Both may exceed 2^31: the properties carry the same 32 bits.
@@ -45,9 +29,6 @@ void setNumberAndSign(Context &c, const FnDocument &d)
     c.call.set(P::FiscalSign, static_cast<int>(d.fiscalSign));
 }
 
-namespace {
-
-// A drive report opens only in fiscal mode and with no other document open.
 int canBegin(const FiscalDrive &fn, int openCode)
 {
     if (!fn.inFiscalMode())
@@ -57,7 +38,7 @@ int canBegin(const FiscalDrive &fn, int openCode)
     return code::Ok;
 }
 
-int begin(Context &c, FiscalDrive &fn, int openCode)
+int beginDocument(Context &c, FiscalDrive &fn, int openCode)
 {
     if (const int rc = canBegin(fn, openCode))
         return rc;
@@ -66,8 +47,6 @@ int begin(Context &c, FiscalDrive &fn, int openCode)
     c.changed();
     return code::Ok;
 }
-
-} // namespace
 
 void printDocument(Context &c, const FiscalDrive &fn, const FnDocument &d, const QString &title,
                    const QStringList &lines)
@@ -89,7 +68,15 @@ FnDocument &addDocument(Context &c, FiscalDrive &fn, int type, const QJsonObject
     return d;
 }
 
+void setDateTime(Context &c, P date, P time, const QDateTime &value)
+{
+    c.call.set(date, value.isValid() ? QDateTime(value.date(), QTime(0, 0)) : QDateTime());
+    c.call.set(time, value);
+}
+
 namespace {
+
+bool sessionOpen(const RegisterState &s) { return s.ecrMode == 2 || s.ecrMode == 3; }
 
 int fnGetStatus(Context &c, FiscalDrive &fn)
 {
@@ -158,19 +145,19 @@ int fnBeginOpenSession(Context &c, FiscalDrive &fn)
 {
     if (fn.sessionOpen)
         return fnerror::WrongState;
-    return begin(c, fn, fnopen::OpenSession);
+    return beginDocument(c, fn, fnopen::OpenSession);
 }
 
 int fnBeginCloseSession(Context &c, FiscalDrive &fn)
 {
     if (!fn.sessionOpen)
         return fnerror::WrongState;
-    return begin(c, fn, fnopen::CloseSession);
+    return beginDocument(c, fn, fnopen::CloseSession);
 }
 
 int fnBeginCalculationStateReport(Context &c, FiscalDrive &fn)
 {
-    return begin(c, fn, fnopen::CalculationReport);
+    return beginDocument(c, fn, fnopen::CalculationReport);
 }
 
 int fnBuildCalculationStateReport(Context &c, FiscalDrive &fn)
@@ -225,8 +212,7 @@ int fnResetState(Context &c, FiscalDrive &fn)
 
 int fnCancelDocument(Context &c, FiscalDrive &fn)
 {
-    fn.currentDocument = fnopen::None;
-    fn.documentData = false;
+    fn.cancelDocument();
     c.changed();
     return code::Ok;
 }
@@ -235,7 +221,7 @@ int fnBeginCloseFiscalMode(Context &c, FiscalDrive &fn)
 {
     if (fn.sessionOpen)
         return fnerror::WrongState;
-    return begin(c, fn, fnopen::CloseFiscalMode);
+    return beginDocument(c, fn, fnopen::CloseFiscalMode);
 }
 
 int fnCloseFiscalMode(Context &c, FiscalDrive &fn)

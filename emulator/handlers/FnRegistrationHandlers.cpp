@@ -114,18 +114,15 @@ int canReport(Context &c, const FiscalDrive &fn)
     return code::Ok;
 }
 
-// The tags sent ahead of the report (FNSendTag) go into it.
-void takeSentTags(Context &c, QJsonObject &tags)
+// The tags sent ahead of the report (FNSendTag) go into it as its own
+// tags, so they are taken off the drive's pending list here.
+void takeSentTags(FiscalDrive &fn, QJsonObject &tags)
 {
-    const QString key = QStringLiteral("fnTags");
-    const QJsonArray sent = c.state.sections.value(key).toArray();
-    if (sent.isEmpty())
-        return;
-    for (const QJsonValue &v : sent) {
+    for (const QJsonValue &v : std::as_const(fn.pendingTags)) {
         const QJsonObject entry = v.toObject();
         tags.insert(QString::number(entry.value(u"tag").toInt()), entry.value(u"value"));
     }
-    c.state.sections.remove(key);
+    fn.pendingTags = {};
 }
 
 // Makes the report: the document with its tags, the drive in fiscal mode,
@@ -148,7 +145,7 @@ int makeReport(Context &c, FiscalDrive &fn, const FnRegistration &r, int type, i
         tags.insert(QString::number(fntag::ReasonCode), reason);
         tags.insert(QString::number(fntag::ReasonCodeEx), static_cast<double>(reasonEx));
     }
-    takeSentTags(c, tags);
+    takeSentTags(fn, tags);
 
     const FnDocument &d = addDocument(c, fn, type, tags);
     fn.registration = r;

@@ -1,9 +1,7 @@
-// Service commands: reset, clock, exchange parameters, raw command bytes;
-// fiscal tags sent ahead of a document.
+// Service commands: reset, clock, exchange parameters, raw command bytes.
 #include "emulator/EmulatedRegister.h"
 #include "emulator/FiscalDrive.h"
 
-#include <QJsonArray>
 #include <QJsonObject>
 
 namespace emu {
@@ -119,33 +117,6 @@ int openDrawer(Context &c)
     return code::Ok;
 }
 
-// A fiscal tag for the document being built: kept, in order, in the section
-// "fnTags" until the document that takes them reads them. The value is kept
-// for a byte (type 0) and a text (type 7); other types keep number and type.
-int fnSendTag(Context &c)
-{
-    const int tag = c.call.i(P::TagNumber);
-    const int type = c.call.i(P::TagType);
-    if (tag < 1 || tag > 0xFFFF)
-        return code::BadParameter;
-    QJsonObject entry;
-    entry.insert(QStringLiteral("tag"), tag);
-    entry.insert(QStringLiteral("type"), type);
-    if (type == 0) {
-        const int value = c.call.i(P::TagValueInt);
-        if (value < 0 || value > 255)
-            return code::BadParameter;
-        entry.insert(QStringLiteral("value"), value);
-    } else if (type == 7) {
-        entry.insert(QStringLiteral("value"), c.call.s(P::TagValueStr));
-    }
-    QJsonArray tags = c.state.sections.value(QStringLiteral("fnTags")).toArray();
-    tags.append(entry);
-    c.state.sections.insert(QStringLiteral("fnTags"), tags);
-    c.changed();
-    return code::Ok;
-}
-
 } // namespace
 
 void addServiceHandlers(HandlerTable &t)
@@ -158,7 +129,6 @@ void addServiceHandlers(HandlerTable &t)
     t.add(MethodId::SetExchangeParam, setExchangeParam);
     t.add(MethodId::ExchangeBytes, exchangeBytes);
     t.add(MethodId::OpenDrawer, openDrawer);
-    t.add(MethodId::FNSendTag, fnSendTag);
 }
 
 } // namespace emu

@@ -4,6 +4,7 @@
 #include "KassioTestEnv.h"
 
 #include "emulator/EmulatedRegister.h"
+#include "emulator/FiscalDrive.h"
 #include "wizard/device/WizardDriver.h"
 #include "wizard/shell/WizardErrors.h"
 
@@ -200,12 +201,12 @@ void TestWizardDriver::tagWhileBusy()
         } catch (const EWizardError &e) {
             QCOMPARE(e.Message(), errorText(finalError));
         }
-        QVERIFY(m_register->snapshot().sections.value(QStringLiteral("fnTags")).toArray().isEmpty());
+        QVERIFY(emu::FiscalDrive::load(m_register->snapshot(), QDateTime::currentDateTime()).pendingTags.isEmpty());
         return;
     }
     SendTagString(1021, text);
     SendTagByte(1057, 4);
-    const QJsonArray tags = m_register->snapshot().sections.value(QStringLiteral("fnTags")).toArray();
+    const QJsonArray tags = emu::FiscalDrive::load(m_register->snapshot(), QDateTime::currentDateTime()).pendingTags;
     QCOMPARE(tags.size(), 2);
     QCOMPARE(tags[0].toObject().value(QStringLiteral("tag")).toInt(), 1021);
     QCOMPARE(tags[0].toObject().value(QStringLiteral("value")).toString(), text);
