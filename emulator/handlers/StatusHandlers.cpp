@@ -163,6 +163,32 @@ int readSerialNumber(Context &c)
     return code::Ok;
 }
 
+// A factory number can be written once: only into a register that has none
+// (empty or all zeros).
+int setSerialNumber(Context &c)
+{
+    const QString serial = c.call.s(P::SerialNumber).trimmed();
+    if (serial.isEmpty() || serial.size() > 20)
+        return code::BadParameter;
+    for (QChar ch : c.state.serialNumber)
+        if (ch != u'0')
+            return code::BadMode;
+    c.state.serialNumber = serial;
+    c.changed();
+    return code::Ok;
+}
+
+// The fiscal drive's factory number as the registration data table holds
+// it (field 4 of logical table 18).
+int fnGetSerial(Context &c)
+{
+    const ModelParamDef *table = c.param(72);
+    if (!table || table->value.toInt() <= 0)
+        return code::NotSupported;
+    c.call.set(P::SerialNumber, c.tableValue(table->value.toInt(), 1, 4).toString());
+    return code::Ok;
+}
+
 int getCashReg(Context &c)
 {
     const int n = c.call.i(P::RegisterNumber);
@@ -213,6 +239,8 @@ void addStatusHandlers(HandlerTable &t)
     t.add(MethodId::ReadModelParamValue, readModelParamValue);
     t.add(MethodId::ReadErrorDescription, readErrorDescription);
     t.add(MethodId::ReadSerialNumber, readSerialNumber);
+    t.add(MethodId::SetSerialNumber, setSerialNumber);
+    t.add(MethodId::FNGetSerial, fnGetSerial);
     t.add(MethodId::GetCashReg, getCashReg);
     t.add(MethodId::GetOperationReg, getOperationReg);
     t.add(MethodId::GetFontMetrics, getFontMetrics);

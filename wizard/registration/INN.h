@@ -1,13 +1,22 @@
 #pragma once
-// "Введите ИНН и РНМ ККТ". The page's own controls and device work join with its issue;
-// until then its next passes on along the job's path.
+// "Введите ИНН и РНМ ККТ": the taxpayer's INN (check digits) and the
+// register's registration number (checked against its factory number).
 
 #include "wizard/shell/ParamPage.h"
+
+class QLabel;
+class QLineEdit;
 
 class TfmINN : public TParamPage
 {
     Q_OBJECT
 public:
     TfmINN();
+    void FormShow() override;
     void Next() override;
+
+private:
+    QLineEdit *edtINN = nullptr;
+    QLineEdit *edtRNM = nullptr;
+    QLabel *lblInfo = nullptr;
 };

@@ -1,8 +1,11 @@
 #pragma once
-// "Сохранить параметры ФР (X5)". The page's own controls and device work join with its issue;
-// until then its next passes on along the job's path.
+// "Сохранить параметры ФР (X5)": writes the register's identity into a file
+// for the X5 customer, who prepares the registration data from it.
 
 #include "wizard/shell/ParamPage.h"
+
+class QComboBox;
+class QLineEdit;
 
 class TfmKKTParamsX5 : public TParamPage
 {
@@ -10,4 +13,9 @@ class TfmKKTParamsX5 : public TParamPage
 public:
     TfmKKTParamsX5();
     void Next() override;
+
+private:
+    QLineEdit *edtFactoryCode = nullptr;
+    QLineEdit *edtAutomatNumber = nullptr;
+    QComboBox *cbbModelFN = nullptr;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// "Открыть файл с парметрами (X5)". The page's own controls and device work join with its issue;
-// until then its next passes on along the job's path.
+// "Открыть файл с парметрами (X5)": reads the registration data file the X5
+// customer prepared.
 
 #include "wizard/shell/ParamPage.h"
 
