@@ -178,17 +178,6 @@ int setSerialNumber(Context &c)
     return code::Ok;
 }
 
-// The fiscal drive's factory number as the registration data table holds
-// it (field 4 of logical table 18).
-int fnGetSerial(Context &c)
-{
-    const ModelParamDef *table = c.param(72);
-    if (!table || table->value.toInt() <= 0)
-        return code::NotSupported;
-    c.call.set(P::SerialNumber, c.tableValue(table->value.toInt(), 1, 4).toString());
-    return code::Ok;
-}
-
 int getCashReg(Context &c)
 {
     const int n = c.call.i(P::RegisterNumber);
@@ -240,7 +229,6 @@ void addStatusHandlers(HandlerTable &t)
     t.add(MethodId::ReadErrorDescription, readErrorDescription);
     t.add(MethodId::ReadSerialNumber, readSerialNumber);
     t.add(MethodId::SetSerialNumber, setSerialNumber);
-    t.add(MethodId::FNGetSerial, fnGetSerial);
     t.add(MethodId::GetCashReg, getCashReg);
     t.add(MethodId::GetOperationReg, getOperationReg);
     t.add(MethodId::GetFontMetrics, getFontMetrics);
