@@ -75,6 +75,16 @@ QVariant Context::tableValue(int t, int row, int field) const
     const TableDef *def = table(t);
     if (!def || field < 1 || field > static_cast<int>(def->fields.size()))
         return {};
+    // The FN table shows the register's and the drive's factory numbers
+    // until something else is written there.
+    constexpr int KKTSerialField = 1, FNSerialField = 4;
+    const ModelParamDef *fnTable = param(72);
+    if (model.hasFiscalDrive && fnTable && fnTable->value.toInt() == t && row == 1) {
+        if (field == KKTSerialField)
+            return state.serialNumber;
+        if (field == FNSerialField)
+            return FiscalDrive::load(state, now()).serial;
+    }
     return factoryValue(*def, row, field);
 }
 

@@ -27,6 +27,7 @@ void setNumberAndSign(Context &c, const FnDocument &d)
     // Both may exceed 2^31: the properties carry the same 32 bits.
     c.call.set(P::DocumentNumber, static_cast<int>(d.number));
     c.call.set(P::FiscalSign, static_cast<int>(d.fiscalSign));
+    c.call.set(P::FiscalSignAsString, QString::number(d.fiscalSign));
 }
 
 int canBegin(const FiscalDrive &fn, int openCode)
@@ -321,6 +322,21 @@ int fnReadFiscalBarcode(Context &c, FiscalDrive &fn)
     return code::Ok;
 }
 
+// The drive's exchange with the OFD: how many documents wait for the OFD's
+// confirmation and the first of them. Nothing is connected: the register
+// has no OFD of its own, documents leave the queue only when confirmed.
+int fnGetInfoExchangeStatus(Context &c, FiscalDrive &fn)
+{
+    constexpr int MessageWaiting = 0x02;
+    const FnDocument *first = fn.firstUnsent();
+    c.call.set(P::InfoExchangeStatus, first ? MessageWaiting : 0);
+    c.call.set(P::MessageState, 0);
+    c.call.set(P::MessageCount, fn.unsentCount());
+    c.call.set(P::DocumentNumber, first ? static_cast<int>(first->number) : 0);
+    setDateTime(c, P::Date, P::Time, first ? first->time : QDateTime());
+    return code::Ok;
+}
+
 // Opens the shift; on a register with a drive this is the drive's session
 // open report, and the marking-code check keys are brought up to date.
 int openSession(Context &c)
@@ -394,6 +410,25 @@ int printReportWithCleaning(Context &c)
     return code::Ok;
 }
 
+// Cancels the open receipt with the administrator's rights; the drive
+// forgets the document it was building.
+int sysAdminCancelCheck(Context &c)
+{
+    RegisterState &s = c.state;
+    if (s.ecrMode != 8)
+        return code::BadMode;
+    if (c.model.hasFiscalDrive) {
+        FiscalDrive fn = FiscalDrive::load(s, c.now());
+        fn.currentDocument = fnopen::None;
+        fn.documentData = false;
+        fn.store(s);
+    }
+    s.previousMode = s.ecrMode;
+    s.ecrMode = 2;
+    c.changed();
+    return code::Ok;
+}
+
 } // namespace
 
 void addFnHandlers(HandlerTable &t)
@@ -418,6 +453,8 @@ void addFnHandlers(HandlerTable &t)
     t.add(MethodId::FNCloseFiscalMode, onDrive(fnCloseFiscalMode));
     t.add(MethodId::FNFindDocument, onDrive(fnFindDocument));
     t.add(MethodId::FNReadFiscalBarcode, onDrive(fnReadFiscalBarcode));
+    t.add(MethodId::FNGetInfoExchangeStatus, onDrive(fnGetInfoExchangeStatus));
+    t.add(MethodId::SysAdminCancelCheck, sysAdminCancelCheck);
     t.add(MethodId::OpenSession, openSession);
     t.add(MethodId::PrintReportWithCleaning, printReportWithCleaning);
 }

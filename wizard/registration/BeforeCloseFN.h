@@ -1,8 +1,12 @@
 #pragma once
-// "Закрытие архива ФН". The page's own controls and device work join with its issue;
-// until then its next passes on along the job's path.
+// "Закрытие архива ФН", first step: the cashier who closes the archive; his
+// name and position go into the system administrator's row of the cashier
+// table, from where the closing document takes them.
 
 #include "wizard/shell/ParamPage.h"
+
+class QLabel;
+class QLineEdit;
 
 class TfmBeforeCloseFN : public TParamPage
 {
@@ -10,4 +14,9 @@ class TfmBeforeCloseFN : public TParamPage
 public:
     TfmBeforeCloseFN();
     void Next() override;
+
+private:
+    QLabel *lblSerialEntered = nullptr;
+    QLabel *lblCashier = nullptr;
+    QLineEdit *edtCashier = nullptr;
 };

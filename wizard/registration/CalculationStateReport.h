@@ -1,8 +1,10 @@
 #pragma once
-// "Отчет о текущем состоянии расчетов". The page's own controls and device work join with its issue;
-// until then its next passes on along the job's path.
+// "Отчет о текущем состоянии расчетов": next prints the FN's report on the
+// current state of settlements and returns to the job list.
 
 #include "wizard/shell/ParamPage.h"
+
+class QLabel;
 
 class TfmCalculationStateReport : public TParamPage
 {
@@ -10,4 +12,7 @@ class TfmCalculationStateReport : public TParamPage
 public:
     TfmCalculationStateReport();
     void Next() override;
+
+private:
+    QLabel *lblSerialEntered = nullptr;
 };

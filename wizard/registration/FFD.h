@@ -1,13 +1,22 @@
 #pragma once
-// "Версия ФФД". The page's own controls and device work join with its issue;
-// until then its next passes on along the job's path.
+// "Версия ФФД": the FFD version the registration sets, 1.05 or 1.2; the
+// register's current version is preselected when it is one of them.
 
 #include "wizard/shell/ParamPage.h"
+
+class QComboBox;
+class QLabel;
 
 class TfmFFD : public TParamPage
 {
     Q_OBJECT
 public:
     TfmFFD();
+    void FormShow() override;
     void Next() override;
+
+private:
+    QLabel *lblFFD = nullptr;
+    QComboBox *cbbFFD = nullptr;
+    QLabel *lbl2 = nullptr;
 };

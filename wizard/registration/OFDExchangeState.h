@@ -1,13 +1,22 @@
 #pragma once
-// "Проверка отправки данных в ОФД". The page's own controls and device work join with its issue;
-// until then its next passes on along the job's path.
+// "Проверка отправки данных в ОФД": whether the register has sent every
+// document to the OFD over the connection just set up.
 
 #include "wizard/shell/ParamPage.h"
+
+class QLabel;
+class QPushButton;
 
 class TfmOFDExchangeState : public TParamPage
 {
     Q_OBJECT
 public:
     TfmOFDExchangeState();
+    void FormShow() override;
     void Next() override;
+    void UpdateState();
+
+private:
+    QLabel *lblInfo = nullptr;
+    QPushButton *btnRefresh = nullptr;
 };
