@@ -2,6 +2,7 @@
 // back along the way taken and home, errors in a page's next and show, Enter,
 // the job list by model parameter 73, and every job's path of pages.
 #include "KassioTestEnv.h"
+#include "WizardTestKit.h"
 
 #include "emulator/EmulatedRegister.h"
 #include "wizard/device/WizardDriver.h"
@@ -95,7 +96,6 @@ private Q_SLOTS:
     void jobsByOFDTable_data();
     void jobsByOFDTable();
     void jobListFailureShowsTheDriverError();
-    void unreachableRegisterKeepsTheStartPage();
     void jobPaths_data();
     void jobPaths();
     void newRegistrationForgetsANewFN();
@@ -154,7 +154,7 @@ void TestWizardShell::cleanup()
 
 std::unique_ptr<TfmMain> TestWizardShell::makeWindow(bool x5)
 {
-    auto w = std::make_unique<TfmMain>(x5 ? m_x5Folder.path() : m_plainFolder.path());
+    auto w = std::make_unique<TfmMain>(x5 ? m_x5Folder.path() : m_plainFolder.path(), wizardtest::PageList());
     w->show();
     return w;
 }
@@ -262,8 +262,7 @@ void TestWizardShell::enterPressesNext()
 void TestWizardShell::backFollowsTheWayTaken()
 {
     auto w = makeWindow();
-    press(*w, "btnNext");
-    QCOMPARE(current(), QStringLiteral("TfmSelectWorkType"));
+    QVERIFY(wizardtest::ToJobPage(*w));
     jobList(*w)->setCurrentRow(4); // closing the FN archive
     press(*w, "btnNext");
     press(*w, "btnNext");
@@ -272,8 +271,10 @@ void TestWizardShell::backFollowsTheWayTaken()
     QCOMPARE(current(), QStringLiteral("TFmCheckStatusBeforeCloseFN"));
     press(*w, "btnPrev");
     QCOMPARE(current(), QStringLiteral("TfmSelectWorkType"));
-    press(*w, "btnPrev");
-    QCOMPARE(current(), QStringLiteral("TfmConnectDevice"));
+    for (const char *page : {"TfmSearchDevice", "TfmSelectPortType", "TfmConnectDevice"}) {
+        press(*w, "btnPrev");
+        QCOMPARE(current(), QLatin1String(page));
+    }
     verifyOnScreen(*w);
     QVERIFY(!enabled(*w, "btnPrev"));
 }
@@ -282,7 +283,7 @@ void TestWizardShell::homeFromAnywhere()
 {
     auto w = makeWindow();
     for (int steps : {1, 4, 9}) {
-        press(*w, "btnNext");
+        QVERIFY(wizardtest::ToJobPage(*w));
         jobList(*w)->setCurrentRow(0);
         for (int i = 1; i < steps; ++i)
             press(*w, "btnNext");
@@ -327,14 +328,14 @@ void TestWizardShell::jobsByOFDTable()
     QFETCH(int, jobs);
     QVERIFY(m_register->factoryReset(model));
     auto w = makeWindow();
-    press(*w, "btnNext");
+    QVERIFY(wizardtest::ToJobPage(*w));
     QListWidget *list = jobList(*w);
     QCOMPARE(list->count(), jobs);
     QCOMPARE(list->currentRow(), 0);
     QCOMPARE(list->item(jobs - 1)->text(),
              jobs == 6 ? QStringLiteral("Настройка связи с ОФД") : QStringLiteral("Закрытие архива ФН"));
     QCOMPARE(Controller().RegParams.OFDEnabled, jobs == 6);
-    // The start page asked the register on the current connection who it is.
+    // The search told the register's name and number.
     QCOMPARE(w->Pages().GetItem(2)->findChild<QLabel *>(QStringLiteral("lblDevice"))->text(),
              emu::findModel(model)->description + QStringLiteral(", зав. номер ") + m_register->snapshot().serialNumber);
     QVERIFY(m_messages.isEmpty());
@@ -344,6 +345,8 @@ void TestWizardShell::jobsByOFDTable()
 void TestWizardShell::jobListFailureShowsTheDriverError()
 {
     auto w = makeWindow();
+    QVERIFY(wizardtest::ToJobPage(*w));
+    press(*w, "btnPrev"); // back on the search page, its register chosen
     Controller().RegParams.INN = QStringLiteral("7712345678");
     QVERIFY(m_register->injectFault(QStringLiteral("ReadModelParamValue"), 33, 1));
     press(*w, "btnNext");
@@ -354,18 +357,7 @@ void TestWizardShell::jobListFailureShowsTheDriverError()
     QVERIFY(Controller().RegParams.INN.isEmpty()); // the record was reset before the call
     QVERIFY(!WizardDriver().Connected);
     press(*w, "btnPrev");
-    QCOMPARE(current(), QStringLiteral("TfmConnectDevice"));
-}
-
-void TestWizardShell::unreachableRegisterKeepsTheStartPage()
-{
-    auto w = makeWindow();
-    QVERIFY(m_register->injectFault(QStringLiteral("GetDeviceMetrics"), 33, 1));
-    press(*w, "btnNext");
-    QCOMPARE(m_messages, QStringList{QStringLiteral("Ошибка 33, %1").arg(emu::errorDescription(33))});
-    QCOMPARE(current(), QStringLiteral("TfmConnectDevice"));
-    verifyOnScreen(*w);
-    QVERIFY(!WizardDriver().Connected);
+    QCOMPARE(current(), QStringLiteral("TfmSearchDevice"));
 }
 
 void TestWizardShell::jobPaths_data()
@@ -414,8 +406,7 @@ void TestWizardShell::jobPaths()
     QFETCH(QString, flags);
     QFETCH(QStringList, path);
     auto w = makeWindow(x5);
-    press(*w, "btnNext");
-    QCOMPARE(current(), QStringLiteral("TfmSelectWorkType"));
+    QVERIFY(wizardtest::ToJobPage(*w));
     jobList(*w)->setCurrentRow(job);
     QStringList walked;
     while (walked.size() < path.size() + 2) {
@@ -439,12 +430,12 @@ void TestWizardShell::jobPaths()
 void TestWizardShell::newRegistrationForgetsANewFN()
 {
     auto w = makeWindow();
-    press(*w, "btnNext");
+    QVERIFY(wizardtest::ToJobPage(*w));
     jobList(*w)->setCurrentRow(2);
     press(*w, "btnNext");
     QVERIFY(Controller().RegParams.NewFN);
     press(*w, "btnHome");
-    press(*w, "btnNext");
+    QVERIFY(wizardtest::ToJobPage(*w));
     jobList(*w)->setCurrentRow(0);
     press(*w, "btnNext");
     QVERIFY(Controller().RegParams.FirstTime);

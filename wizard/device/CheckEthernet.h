@@ -1,13 +1,12 @@
 #pragma once
-// "Проверка связи по Ethernet". The page's own controls and device work join with its issue;
-// until then its next passes on along the job's path.
+// "Проверка связи по Ethernet": the LAN check at the address the register
+// reports in its table 16, after waiting for DHCP.
 
-#include "wizard/shell/ParamPage.h"
+#include "wizard/device/CheckLANPage.h"
 
-class TfmCheckEthernet : public TParamPage
+class TfmCheckEthernet : public TfmCheckLAN
 {
     Q_OBJECT
 public:
     TfmCheckEthernet();
-    void Next() override;
 };

@@ -1,13 +1,12 @@
 #pragma once
-// "Проверка связи по RNDIS". The page's own controls and device work join with its issue;
-// until then its next passes on along the job's path.
+// "Проверка связи по RNDIS": the LAN check at the address typed on the RNDIS
+// settings page.
 
-#include "wizard/shell/ParamPage.h"
+#include "wizard/device/CheckLANPage.h"
 
-class TfmCheckRNDIS : public TParamPage
+class TfmCheckRNDIS : public TfmCheckLAN
 {
     Q_OBJECT
 public:
     TfmCheckRNDIS();
-    void Next() override;
 };

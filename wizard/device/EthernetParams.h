@@ -1,13 +1,14 @@
 #pragma once
-// "Параметры Ethernet". The page's own controls and device work join with its issue;
-// until then its next passes on along the job's path.
+// "Параметры Ethernet": the register's wired network settings, by DHCP or a
+// static address, written to tables 21 and 16; then the LAN check.
 
-#include "wizard/shell/ParamPage.h"
+#include "wizard/device/NetParamsPage.h"
 
-class TfmEthernetParams : public TParamPage
+class TfmEthernetParams : public TNetParamsPage
 {
     Q_OBJECT
 public:
     TfmEthernetParams();
+    void FormShow() override;
     void Next() override;
 };

@@ -1,13 +1,15 @@
 #pragma once
-// "Настройки подключения RNDIS". The page's own controls and device work join with its issue;
-// until then its next passes on along the job's path.
+// "Настройки подключения RNDIS": the register on the computer's USB network,
+// always with a static address, written to tables 21 and 16; then the LAN
+// check at the typed address.
 
-#include "wizard/shell/ParamPage.h"
+#include "wizard/device/NetParamsPage.h"
 
-class TfmRNDISParams : public TParamPage
+class TfmRNDISParams : public TNetParamsPage
 {
     Q_OBJECT
 public:
     TfmRNDISParams();
+    void FormShow() override;
     void Next() override;
 };
