@@ -3,6 +3,7 @@
 // the register holds; the status checks, the FFD choice, the registration's
 // tags and its cancellation, and the OFD receipt with and without a cutter.
 #include "KassioTestEnv.h"
+#include "WizardTestKit.h"
 
 #include "common/RegistrationNumber.h"
 #include "emulator/EmulatedRegister.h"
@@ -156,9 +157,10 @@ void TestFiscalSteps::cleanup()
 
 std::unique_ptr<TfmMain> TestFiscalSteps::startJob(int job, bool x5)
 {
-    auto w = std::make_unique<TfmMain>(x5 ? m_x5Folder.path() : m_plainFolder.path());
+    auto w = std::make_unique<TfmMain>(x5 ? m_x5Folder.path() : m_plainFolder.path(), wizardtest::PageList());
     w->show();
-    w->findChild<QAbstractButton *>(QStringLiteral("btnNext"))->click();
+    if (!wizardtest::ToJobPage(*w))
+        qFatal("the way to the job page is not as expected");
     auto *jobs = Controller().CurrentPage->findChild<QListWidget *>(QStringLiteral("listBox"));
     if (!jobs || jobs->count() <= job)
         qFatal("the job list does not offer job %d", job);
@@ -202,20 +204,7 @@ void TestFiscalSteps::fillRegistrationData()
 
 void TestFiscalSteps::fillDataPage()
 {
-    const TRegParams &r = Controller().RegParams;
-    const std::pair<const char *, QString> edits[] = {
-        {"edtOFDServer", r.OFDServer},   {"edtOFDPort", QString::number(r.OFDPort)},
-        {"edtOFDName", r.OFDName},       {"edtOFDUrl", r.OFDUrl},
-        {"edtINNOFD", r.OFDINN},         {"edtServerKM", r.ServerKM},
-        {"edtPortKM", QString::number(r.PortKM)}, {"edtSenderEmail", r.SenderEmail},
-        {"edtUser", r.User},             {"edtOperator", r.Cashier},
-        {"edtAddress", r.Address},       {"edtPaymentPlace", r.PayPlace},
-        {"edtCashierINN", r.CashierINN}, {"edtINN", r.INN},
-        {"edtRNM", r.RNM},
-    };
-    for (const auto &[name, value] : edits)
-        if (auto *edit = Controller().CurrentPage->findChild<QLineEdit *>(QLatin1String(name)))
-            edit->setText(value);
+    wizardtest::FillDataPage(Controller().RegParams);
 }
 
 void TestFiscalSteps::registerThroughTheWizard(int job)
@@ -566,7 +555,18 @@ void TestFiscalSteps::ofdSetupJob()
     fiscalize();
     addUnsentDocuments(2);
     m_window = startJob(OFDSetup);
-    nextUntil("TfmOFDExchangeState");
+    fillRegistrationData();
+    nextUntil("TfmSelectNetType");
+    on<QListWidget>("listBox")->setCurrentRow(1); // WiFi: no check from this computer
+    press("btnNext");
+    QCOMPARE(current(), QStringLiteral("TfmWiFiParams"));
+    on<QLineEdit>("edtWiFiSSID")->setText(QStringLiteral("shop"));
+    on<QLineEdit>("edtWiFiPass")->setText(QStringLiteral("secret12"));
+    press("btnNext");
+    QCOMPARE(m_messages.size(), 1); // written; restart the register
+    QVERIFY(m_messages[0].contains(text("успешно записаны")));
+    m_messages.clear();
+    QCOMPARE(current(), QStringLiteral("TfmOFDExchangeState"));
     QCOMPARE(on<QLabel>("lblInfo")->text(),
              text("Кол-во неотправленных документов в ОФД: 2\r\nПроверьте настройки соединения с Интернет"));
     changeDrive([](emu::FiscalDrive &fn, emu::RegisterState &) { fn.confirmUpTo(fn.lastDocumentNumber()); });

@@ -3,6 +3,7 @@
 // check that still lets the user go on, and the shell's buttons kept off
 // while the check's worker may use the shared driver instance.
 #include "KassioTestEnv.h"
+#include "WizardTestKit.h"
 
 #include "emulator/DeviceServer.h"
 #include "emulator/EmulatedRegister.h"
@@ -85,10 +86,13 @@ void TestLANCheckPages::cleanup()
 
 TfmCheckLAN *TestLANCheckPages::openCheckPage(TfmMain &w, int netType, bool dhcp, const QString &ip, quint16 port)
 {
-    button(w, "btnNext")->click();
-    w.Pages().GetItem(2)->findChild<QListWidget *>(QStringLiteral("listBox"))->setCurrentRow(5);
-    for (int step = 0; step < 5 && current() != u"TfmSelectNetType"; ++step)
+    if (!wizardtest::ToJobPage(w))
+        return nullptr;
+    Controller().CurrentPage->findChild<QListWidget *>(QStringLiteral("listBox"))->setCurrentRow(5);
+    for (int step = 0; step < 5 && current() != u"TfmSelectNetType"; ++step) {
+        wizardtest::FillDataPage(wizardtest::ValidOfdData());
         button(w, "btnNext")->click();
+    }
     if (current() != u"TfmSelectNetType")
         return nullptr;
     Controller().CurrentPage->findChild<QListWidget *>(QStringLiteral("listBox"))->setCurrentRow(netType);
@@ -127,7 +131,7 @@ void TestLANCheckPages::checkReachesTheRegister()
     QFETCH(int, netType);
     QFETCH(bool, dhcp);
     QFETCH(QString, page);
-    auto w = std::make_unique<TfmMain>(m_folder.path());
+    auto w = std::make_unique<TfmMain>(m_folder.path(), wizardtest::PageList());
     w->show();
     TfmCheckLAN *check = openCheckPage(*w, netType, dhcp, QStringLiteral("127.0.0.1"), m_server->port());
     QVERIFY(check);
@@ -157,7 +161,7 @@ void TestLANCheckPages::failedCheckStillGoesOn()
         QVERIFY(probe.listen(QHostAddress::LocalHost));
         closedPort = probe.port();
     }
-    auto w = std::make_unique<TfmMain>(m_folder.path());
+    auto w = std::make_unique<TfmMain>(m_folder.path(), wizardtest::PageList());
     w->show();
     TfmCheckLAN *check = openCheckPage(*w, 2, false, QStringLiteral("127.0.0.1"), closedPort);
     QVERIFY(check);
@@ -182,7 +186,7 @@ void TestLANCheckPages::buttonsOffWhileTheCheckRuns()
 {
     // No DHCP lease: the check keeps polling table 16 on the shared instance.
     QVERIFY(m_register->modify([](emu::RegisterState &s) { s.tableValues[{16, 1, 2}] = qint64(0); }));
-    auto w = std::make_unique<TfmMain>(m_folder.path());
+    auto w = std::make_unique<TfmMain>(m_folder.path(), wizardtest::PageList());
     w->show();
     TfmCheckLAN *check = openCheckPage(*w, 0, true, QStringLiteral("127.0.0.1"), m_server->port());
     QVERIFY(check);

@@ -3,6 +3,7 @@
 // input refused before anything is written, a failed write named, and the
 // WiFi page's way on.
 #include "KassioTestEnv.h"
+#include "WizardTestKit.h"
 
 #include "emulator/EmulatedRegister.h"
 #include "wizard/device/EthernetParams.h"
@@ -92,19 +93,20 @@ void TestNetPages::cleanup()
 
 std::unique_ptr<TfmMain> TestNetPages::makeWindow()
 {
-    auto w = std::make_unique<TfmMain>(m_folder.path());
+    auto w = std::make_unique<TfmMain>(m_folder.path(), wizardtest::PageList());
     w->show();
     return w;
 }
 
 TNetParamsPage *TestNetPages::openNetPage(TfmMain &w, int netType)
 {
-    press(w, "btnNext");
-    if (current() != u"TfmSelectWorkType")
+    if (!wizardtest::ToJobPage(w))
         return nullptr;
-    w.Pages().GetItem(2)->findChild<QListWidget *>(QStringLiteral("listBox"))->setCurrentRow(5);
-    for (int step = 0; step < 4 && current() != u"TfmSelectNetType"; ++step)
+    Controller().CurrentPage->findChild<QListWidget *>(QStringLiteral("listBox"))->setCurrentRow(5);
+    for (int step = 0; step < 4 && current() != u"TfmSelectNetType"; ++step) {
+        wizardtest::FillDataPage(wizardtest::ValidOfdData());
         press(w, "btnNext");
+    }
     if (current() != u"TfmSelectNetType")
         return nullptr;
     Controller().CurrentPage->findChild<QListWidget *>(QStringLiteral("listBox"))->setCurrentRow(netType);
