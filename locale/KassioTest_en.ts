@@ -24,8 +24,8 @@
         <translation>Invalid value in field</translation>
     </message>
     <message>
-        <source>"%1" не является целым числом</source>
-        <translation>"%1" is not a valid integer value</translation>
+        <source>&quot;%1&quot; не является целым числом</source>
+        <translation>&quot;%1&quot; is not a valid integer value</translation>
     </message>
     <message>
         <source>Тест драйвера</source>
@@ -164,12 +164,12 @@
         <translation>not entered</translation>
     </message>
     <message>
-        <source>Не удается открыть файл "%1": %2</source>
-        <translation>Cannot open file "%1": %2</translation>
+        <source>Не удается открыть файл &quot;%1&quot;: %2</source>
+        <translation>Cannot open file &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>Ошибка чтения файла "%1": %2</source>
-        <translation>Error reading file "%1": %2</translation>
+        <source>Ошибка чтения файла &quot;%1&quot;: %2</source>
+        <translation>Error reading file &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>РНМ</source>
@@ -416,8 +416,8 @@
         <translation>All files (*.*)</translation>
     </message>
     <message>
-        <source>Ошибка записи файла "%1": %2</source>
-        <translation>Error writing file "%1": %2</translation>
+        <source>Ошибка записи файла &quot;%1&quot;: %2</source>
+        <translation>Error writing file &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Неизвестная команда, неверный формат посылки или неизвестные параметры</source>
@@ -1168,9 +1168,9 @@
         <translation>Close fiscal mode?</translation>
     </message>
     <message>
-        <source>Вы уверены, что хотите произвести закрытие фискального режима?&#xd;
+        <source>Вы уверены, что хотите произвести закрытие фискального режима?<byte value="xd"/>
 Данное действие необратимо.</source>
-        <translation>Are you sure you want to close the fiscal mode?&#xd;
+        <translation>Are you sure you want to close the fiscal mode?<byte value="xd"/>
 This cannot be undone.</translation>
     </message>
     <message>
@@ -1290,11 +1290,11 @@ This cannot be undone.</translation>
         <translation>Success. 2 keys updated</translation>
     </message>
     <message>
-        <source>Ошибка. См. напечатанное.&#xd;
- Либо не поддерживается данной прошивкой,&#xd;
+        <source>Ошибка. См. напечатанное.<byte value="xd"/>
+ Либо не поддерживается данной прошивкой,<byte value="xd"/>
  либо ключи уже обновлены</source>
-        <translation>Error. See the printout.&#xd;
- Either not supported by this firmware,&#xd;
+        <translation>Error. See the printout.<byte value="xd"/>
+ Either not supported by this firmware,<byte value="xd"/>
  or the keys are already updated</translation>
     </message>
     <message>
@@ -1382,98 +1382,6 @@ This cannot be undone.</translation>
         <translation>Printer installed in a vending machine</translation>
     </message>
     <message>
-        <source>Замена фискального накопителя</source>
-        <translation>Fiscal drive replacement</translation>
-    </message>
-    <message>
-        <source>Замена оператора фискальных данных</source>
-        <translation>Fiscal data operator change</translation>
-    </message>
-    <message>
-        <source>Изменение наименования пользователя контрольно-кассовой техники</source>
-        <translation>Change of the register user name</translation>
-    </message>
-    <message>
-        <source>Изменение адреса и (или) места установки (применения) контрольно-кассовой техники</source>
-        <translation>Change of the register address and/or place of use</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из автономного режима в режим передачи данных</source>
-        <translation>Switch from autonomous mode to data transfer mode</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из режима передачи данных в автономный режим</source>
-        <translation>Switch from data transfer mode to autonomous mode</translation>
-    </message>
-    <message>
-        <source>Изменение версии модели ККТ</source>
-        <translation>Change of the register model version</translation>
-    </message>
-    <message>
-        <source>Изменение перечня систем налогообложения, применяемых при осуществлении расчетов</source>
-        <translation>Change of the tax systems used in settlements</translation>
-    </message>
-    <message>
-        <source>Изменение номера автоматического устройства для расчетов, в составе которого применяется ККТ</source>
-        <translation>Change of the number of the automatic settlement device holding the register</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из автоматического режима в неавтоматический режим (осуществление расчетов кассиром)</source>
-        <translation>Switch from automatic mode to non-automatic mode (settlements by a cashier)</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из неавтоматического режима (осуществление расчетов кассиром) в автоматический режим</source>
-        <translation>Switch from non-automatic mode (settlements by a cashier) to automatic mode</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из режима, не позволяющего формировать БСО, в режим, позволяющий формировать БСО</source>
-        <translation>Switch from a mode without strict reporting forms to a mode with them</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из режима, позволяющего формировать БСО, в режим, не позволяющий формировать БСО</source>
-        <translation>Switch from a mode with strict reporting forms to a mode without them</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из режима расчетов в сети Интернет (позволяющего не печатать кассовый чек и БСО) в режим, позволяющий печатать кассовый чек и БСО</source>
-        <translation>Switch from Internet settlement mode (receipts and forms need not be printed) to a mode that prints receipts and forms</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из режима, позволяющего печатать кассовый чек и БСО, в режим расчетов в сети Интернет (позволяющего не печатать кассовый чек и БСО)</source>
-        <translation>Switch from a mode that prints receipts and forms to Internet settlement mode (receipts and forms need not be printed)</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из режима, позволяющего оказывать услуги платежного агента (субагента) или банковского платежного агента, в режим, не позволяющий оказывать услуги платежного агента (субагента) или банковского платежного агента</source>
-        <translation>Switch from a mode allowing payment agent (subagent) or bank payment agent services to a mode not allowing them</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из режима, не позволяющего оказывать услуги платежного агента (субагента) или банковского платежного агента в режим, позволяющий оказывать услуги платежного агента (субагента) или банковского платежного агента</source>
-        <translation>Switch from a mode not allowing payment agent (subagent) or bank payment agent services to a mode allowing them</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из режима, позволяющего применять ККТ при приеме ставок и выплате денежных средств в виде выигрыша при осуществлении деятельности по проведению азартных игр, в режим, не позволяющий применять ККТ при приеме ставок и выплате денежных средств в виде выигрыша при осуществлении деятельности по проведению азартных игр</source>
-        <translation>Switch from a mode allowing use for gambling bets and winnings to a mode not allowing it</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из режима, не позволяющего применять ККТ при приеме ставок и выплате денежных средств в виде выигрыша при осуществлении деятельности по проведению азартных игр, в режим, позволяющий применять ККТ при приеме ставок и выплате денежных средств в виде выигрыша при осуществлении деятельности по проведению азартных игр</source>
-        <translation>Switch from a mode not allowing use for gambling bets and winnings to a mode allowing it</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из режима, позволяющего применять ККТ при приеме денежных средств при реализации лотерейных билетов, электронных лотерейных билетов, приеме лотерейных ставок и выплате денежных средств в виде выигрыша при осуществлении деятельности по проведению лотерей, в режим, не позволяющий применять ККТ при приеме денежных средств при реализации лотерейных билетов, электронных лотерейных билетов, приеме лотерейных ставок и выплате денежных средств в виде выигрыша при осуществлении деятельности по проведению лотерей</source>
-        <translation>Switch from a mode allowing use for lottery tickets, lottery bets and winnings to a mode not allowing it</translation>
-    </message>
-    <message>
-        <source>Перевод ККТ из режима, не позволяющего применять ККТ при приеме денежных средств при реализации лотерейных билетов, электронных лотерейных билетов, приеме лотерейных ставок и выплате денежных средств в виде выигрыша при осуществлении деятельности по проведению лотерей, в режим, позволяющий применять ККТ при приеме денежных средств при реализации лотерейных билетов, электронных лотерейных билетов, приеме лотерейных ставок и выплате денежных средств в виде выигрыша при осуществлении деятельности по проведению лотерей</source>
-        <translation>Switch from a mode not allowing use for lottery tickets, lottery bets and winnings to a mode allowing it</translation>
-    </message>
-    <message>
-        <source>Изменение версии ФФД</source>
-        <translation>Change of the fiscal document format version</translation>
-    </message>
-    <message>
-        <source>Иные причины</source>
-        <translation>Other reasons</translation>
-    </message>
-    <message>
         <source>Неизвестный код ответа</source>
         <translation>Unknown response code</translation>
     </message>
@@ -1544,10 +1452,6 @@ This cannot be undone.</translation>
     <message>
         <source>Дата 1-го неподтвержд. документа</source>
         <translation>First unconfirmed document date</translation>
-    </message>
-    <message>
-        <source>Не удалось записать файл "%1": %2</source>
-        <translation>Could not write file "%1": %2</translation>
     </message>
     <message>
         <source>ККТ в общественном питании</source>
@@ -1766,31 +1670,31 @@ This cannot be undone.</translation>
         <translation>Registration document tag</translation>
     </message>
     <message>
-        <source>Текущая прошивка ККТ &#xd;
-не поддерживает следующие параметры: &#xd;
- ККТ в обществ. питании,&#xd;
- Опт. торговля с организациями и ИП,&#xd;
- ККТ с торговым автоматом.&#xd;
+        <source>Текущая прошивка ККТ <byte value="xd"/>
+не поддерживает следующие параметры: <byte value="xd"/>
+ ККТ в обществ. питании,<byte value="xd"/>
+ Опт. торговля с организациями и ИП,<byte value="xd"/>
+ ККТ с торговым автоматом.<byte value="xd"/>
 Продолжить в любом случае?</source>
-        <translation>The current register firmware &#xd;
-does not support the following parameters: &#xd;
- catering,&#xd;
- wholesale to organisations and sole traders,&#xd;
- register with a vending machine.&#xd;
+        <translation>The current register firmware <byte value="xd"/>
+does not support the following parameters: <byte value="xd"/>
+ catering,<byte value="xd"/>
+ wholesale to organisations and sole traders,<byte value="xd"/>
+ register with a vending machine.<byte value="xd"/>
 Continue anyway?</translation>
     </message>
     <message>
-        <source>ФН не поддерживает ОСУ.&#xd;
-Следующие параметры не поддерживаются:&#xd;
- ККТ в обществ. питании,&#xd;
- Опт. торговля с организациями и ИП,&#xd;
- ККТ с торговым автоматом.&#xd;
+        <source>ФН не поддерживает ОСУ.<byte value="xd"/>
+Следующие параметры не поддерживаются:<byte value="xd"/>
+ ККТ в обществ. питании,<byte value="xd"/>
+ Опт. торговля с организациями и ИП,<byte value="xd"/>
+ ККТ с торговым автоматом.<byte value="xd"/>
 Продолжить в любом случае?</source>
-        <translation>The FN does not support OSU.&#xd;
-The following parameters are not supported:&#xd;
- catering,&#xd;
- wholesale to organisations and sole traders,&#xd;
- register with a vending machine.&#xd;
+        <translation>The FN does not support OSU.<byte value="xd"/>
+The following parameters are not supported:<byte value="xd"/>
+ catering,<byte value="xd"/>
+ wholesale to organisations and sole traders,<byte value="xd"/>
+ register with a vending machine.<byte value="xd"/>
 Continue anyway?</translation>
     </message>
     <message>
@@ -1812,20 +1716,6 @@ Continue anyway?</translation>
     <message>
         <source>Запрос итогов фискализации ФН по номеру</source>
         <translation>FN fiscalization result by number</translation>
-    </message>
-    <message>
-        <source>Вы уверены, что хотите произвести закрытие фискального режима?
-Данное действие необратимо.</source>
-        <translation>Are you sure you want to close the fiscal mode?
-This cannot be undone.</translation>
-    </message>
-    <message>
-        <source>Ошибка. См. напечатанное.
- Либо не поддерживается данной прошивкой,
- либо ключи уже обновлены</source>
-        <translation>Error. See the printout.
- Either not supported by this firmware,
- or the keys are already updated</translation>
     </message>
     <message>
         <source>Чек коррекции (ФФД 1.05)</source>
