@@ -9,7 +9,7 @@
 #include "emulator/EmulatedRegister.h"
 #include "emulator/FiscalDrive.h"
 #include "wizard/device/WizardDriver.h"
-#include "wizard/registration/SaveDialog.h"
+#include "wizard/registration/WizardFileDialogs.h"
 #include "wizard/shell/Controller.h"
 #include "wizard/shell/MainForm.h"
 #include "wizard/shell/WizardMessages.h"
@@ -134,7 +134,8 @@ void TestFiscalSteps::initTestCase()
         m_messages << m.text;
         return m_answer;
     });
-    SetWizardSaveResponder([this](const QString &offered) {
+    SetWizardFileDialogResponder([this](const TWizardFileDialog &dialog) {
+        const QString &offered = dialog.fileName;
         m_offeredFiles << offered;
         return QDir(m_files.path()).filePath(offered.isEmpty() ? QStringLiteral("saved.txt") : offered);
     });

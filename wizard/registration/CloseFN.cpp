@@ -1,7 +1,7 @@
 #include "wizard/registration/CloseFN.h"
 #include "wizard/device/WizardDriver.h"
 #include "wizard/registration/PageControls.h"
-#include "wizard/registration/SaveDialog.h"
+#include "wizard/registration/WizardFileDialogs.h"
 #include "wizard/shell/Controller.h"
 #include "wizard/shell/SelectWorkType.h"
 #include "wizard/shell/WizardErrors.h"

@@ -1,7 +1,7 @@
 #include "wizard/registration/FiscalizationInfo.h"
 #include "wizard/device/WizardDriver.h"
 #include "wizard/registration/PageControls.h"
-#include "wizard/registration/SaveDialog.h"
+#include "wizard/registration/WizardFileDialogs.h"
 #include "wizard/registration/X5Files.h"
 #include "wizard/shell/Controller.h"
 #include "wizard/shell/FinalMessage.h"

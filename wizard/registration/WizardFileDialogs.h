@@ -27,3 +27,11 @@ QString WizardFileDialog(QWidget *parent, const TWizardFileDialog &request);
 
 // The filters of the pages: "*.txt" or "*.xml" files, and all files.
 QString WizardFileFilter(const QString &extension);
+
+// The save dialog of a text report ("*.txt", asking before overwriting),
+// offering a file name; empty when the user cancelled.
+QString WizardSaveFileName(QWidget *parent, const QString &offered = {});
+
+// Writes lines ended by CR LF; raises EWizardError when the file cannot be
+// written. The old file is replaced only once the new text is complete.
+void WizardSaveLines(const QString &fileName, const QStringList &lines);
