@@ -1,4 +1,5 @@
 #include "testbench/pages/fn/FNFiscalization.h"
+#include "testbench/shell/ReportMemo.h"
 
 #include "common/ReasonCodesDialog.h"
 #include "driver/Driver.h"
@@ -321,16 +322,7 @@ TfmFNFiscalization::TfmFNFiscalization(QWidget *parent) : TPage(parent)
         buttons->addWidget(button);
     buttons->addStretch();
 
-    Memo = new QPlainTextEdit;
-    Memo->setObjectName(QStringLiteral("Memo"));
-    Memo->setReadOnly(true);
-    Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    Memo->setFont(font);
+    Memo = CreateReportMemo();
     layout->addWidget(Memo, 1);
     FReport = TFnReport(Memo);
 

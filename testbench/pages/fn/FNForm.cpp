@@ -1,4 +1,5 @@
 #include "testbench/pages/fn/FNForm.h"
+#include "testbench/shell/ReportMemo.h"
 
 #include "driver/Driver.h"
 #include "testbench/pages/fn/FnCodes.h"
@@ -113,16 +114,7 @@ TfmFN::TfmFN(QWidget *parent) : TPage(parent)
     edits->addWidget(edtDocumentNumber, 0, 3);
     layout->addLayout(edits);
 
-    Memo = new QPlainTextEdit;
-    Memo->setObjectName(QStringLiteral("Memo"));
-    Memo->setReadOnly(true);
-    Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    Memo->setFont(font);
+    Memo = CreateReportMemo();
     layout->addWidget(Memo, 1);
     FReport = TFnReport(Memo);
 

@@ -1,4 +1,5 @@
 #include "testbench/pages/fn/FNOperation2.h"
+#include "testbench/shell/ReportMemo.h"
 
 #include "driver/Driver.h"
 #include "testbench/shell/InputChecks.h"
@@ -110,13 +111,7 @@ TfmFNOperation2::TfmFNOperation2(QWidget *parent) : TPage(parent)
     dtpDate->setCalendarPopup(true);
     addField(KassioTest::tr("Дата док-та основания корр.:"), dtpDate);
 
-    Memo = new QPlainTextEdit(this);
-    Memo->setObjectName(QStringLiteral("Memo"));
-    Memo->setReadOnly(true);
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    Memo->setFont(font);
+    Memo = CreateReportMemo(this);
     layout->addWidget(Memo, 1);
     FReport = TFnReport(Memo);
 

@@ -1,4 +1,5 @@
 #include "testbench/pages/status/DeviceStatusPage.h"
+#include "testbench/shell/ReportMemo.h"
 
 #include "driver/Driver.h"
 #include "testbench/pages/status/StatusListing.h"
@@ -18,7 +19,7 @@ TfmDeviceStatus::TfmDeviceStatus()
     setObjectName(QStringLiteral("fmDeviceStatus"));
     setWindowTitle(KassioTest::tr("Запросы"));
     auto *layout = new QHBoxLayout(this);
-    Memo = CreateListingMemo(this);
+    Memo = CreateReportMemo(this);
     layout->addWidget(Memo, 1);
     FButtonPanel = new QWidget(this);
     auto *buttons = new QVBoxLayout(FButtonPanel);

@@ -1,4 +1,5 @@
 #include "testbench/pages/status/FullStatusPage.h"
+#include "testbench/shell/ReportMemo.h"
 
 #include "driver/Driver.h"
 #include "testbench/shell/SaveFileDialog.h"
@@ -48,7 +49,7 @@ TfmFullStatus::TfmFullStatus()
     setObjectName(QStringLiteral("fmFullStatus"));
     setWindowTitle(KassioTest::tr("Полное состояние"));
     auto *layout = new QHBoxLayout(this);
-    Memo = CreateListingMemo(this);
+    Memo = CreateReportMemo(this);
     layout->addWidget(Memo, 1);
     auto *buttons = new QVBoxLayout;
     layout->addLayout(buttons);

@@ -77,22 +77,6 @@ QString UpdateKeysErrorCodeToStr(int code, int s)
     }
 }
 
-QPlainTextEdit *CreateListingMemo(QWidget *parent)
-{
-    auto *memo = new QPlainTextEdit(parent);
-    memo->setObjectName(QStringLiteral("Memo"));
-    memo->setReadOnly(true);
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setPixelSize(13);
-    memo->setFont(font);
-    return memo;
-}
-
 TStatusListing::TStatusListing(TListingKind kind, QPlainTextEdit *memo)
     : FKind(kind)
     , FMemo(memo)

@@ -31,8 +31,6 @@ int GetKeysCount(int s);
 QString UpdateKeysStatusToStr(int s);
 QString UpdateKeysErrorCodeToStr(int code, int s);
 
-// The memo both pages show their listing in: read-only, monospaced, no wrap.
-QPlainTextEdit *CreateListingMemo(QWidget *parent);
 
 class TStatusListing
 {
