@@ -1,11 +1,15 @@
 // The search over a real serial line: kassio-emulator on a pseudo-terminal
 // answering at one baud rate only, found after the rates before it in the
-// search's order, stopped in the middle, and taken on by the search page.
+// search's order, stopped in the middle, taken on by the search page, and
+// registered by the wizard over that line.
 #include "EmulatorProcess.h"
 #include "KassioTestEnv.h"
+#include "WizardTestKit.h"
 
 #include "emulator/DeviceCatalog.h"
+#include "common/RegistrationNumber.h"
 #include "emulator/EmulatedRegister.h"
+#include "emulator/FiscalDrive.h"
 #include "wizard/device/ConnectDevice.h"
 #include "wizard/device/KassioBaudrate.h"
 #include "wizard/device/KassioSearchDevice.h"
@@ -17,7 +21,9 @@
 #include "wizard/shell/SelectWorkType.h"
 #include "wizard/shell/WizardMessages.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -33,6 +39,7 @@ private Q_SLOTS:
     void foundOnTheEighthAttempt();
     void stopDuringTheAttemptAt4800();
     void pageTakesTheRegisterOnAtItsRate();
+    void registrationOverTheLine();
 
 private:
     // Runs the search to its end and returns the progress lines seen.
@@ -45,7 +52,19 @@ private:
             .arg(m_serial);
     }
 
+    TfmSearchDevice::TPortLister ptyPortOnly() const
+    {
+        const int com = m_emulator->com();
+        return [com] {
+            TSerialPorts ports;
+            ports.Add(TSerialPortRec{QStringLiteral("COM%1").arg(com), QStringLiteral("Псевдотерминал (COM%1)").arg(com),
+                                     QStringLiteral("PTY\\tty"), com});
+            return ports;
+        };
+    }
+
     std::unique_ptr<KassioTestEnv> m_env;
+    QString m_state;
     std::unique_ptr<EmulatorProcess> m_emulator;
     QString m_serial;
     QTemporaryDir m_folder;
@@ -56,6 +75,7 @@ void TestSerialSearch::initTestCase()
 {
     m_env = std::make_unique<KassioTestEnv>();
     const QString state = m_env->path(QStringLiteral("serial.db"));
+    m_state = state;
     m_emulator = std::make_unique<EmulatorProcess>();
     QVERIFY2(m_emulator->start(state, {"--pty", m_env->path(QStringLiteral("tty")), "--baud", "9600"}),
              qPrintable(m_emulator->errors()));
@@ -128,12 +148,7 @@ void TestSerialSearch::stopDuringTheAttemptAt4800()
 void TestSerialSearch::pageTakesTheRegisterOnAtItsRate()
 {
     const int com = m_emulator->com();
-    const TfmSearchDevice::TPortLister lister = [com] {
-        TSerialPorts ports;
-        ports.Add(TSerialPortRec{QStringLiteral("COM%1").arg(com), QStringLiteral("Псевдотерминал (COM%1)").arg(com),
-                                 QStringLiteral("PTY\\tty"), com});
-        return ports;
-    };
+    const TfmSearchDevice::TPortLister lister = ptyPortOnly();
     auto w = std::make_unique<TfmMain>(m_folder.path(),
                                        std::vector<TfmMain::TPageFactory>{
                                            [] { return new TfmConnectDevice; },
@@ -159,6 +174,51 @@ void TestSerialSearch::pageTakesTheRegisterOnAtItsRate()
     QCOMPARE(WizardDriver().ComNumber, com);
     QCOMPARE(WizardDriver().BaudRate, TKassioBaudrate::BaudrateToCode(9600));
     QVERIFY(!WizardDriver().Connected);
+}
+
+// A new registration from the job page to its result, every call over the
+// line at 9600: the register on the pseudo-terminal ends in fiscal mode.
+void TestSerialSearch::registrationOverTheLine()
+{
+    std::vector<TfmMain::TPageFactory> pages = TfmMain::DefaultPageList();
+    pages.at(1) = [lister = ptyPortOnly()] { return new TfmSearchDevice(lister); };
+    TfmMain w(m_folder.path(), pages);
+    w.show();
+    w.Next();
+    w.Next();
+    auto *list = Controller().CurrentPage->findChild<QTreeWidget *>(QStringLiteral("lvDevices"));
+    QVERIFY(list);
+    QTRY_COMPARE_WITH_TIMEOUT(list->topLevelItemCount(), 1, 20000);
+    list->setCurrentItem(list->topLevelItem(0));
+    w.Next();
+    QCOMPARE(wizardtest::CurrentPageClass(), QStringLiteral("TfmSelectWorkType"));
+    Controller().CurrentPage->findChild<QListWidget *>(QStringLiteral("listBox"))->setCurrentRow(0);
+    w.Next();
+
+    TRegParams data = wizardtest::ValidOfdData();
+    data.INN = QStringLiteral("7707083893");
+    data.RNM = GenerateRNM(QStringLiteral("0000000001"), data.INN, m_serial);
+    data.CashierINN = QStringLiteral("500100732259");
+    const auto nextUntil = [&](const QString &page) {
+        for (int i = 0; i < 12 && wizardtest::CurrentPageClass() != page; ++i) {
+            wizardtest::FillDataPage(data);
+            w.Next();
+            if (!m_messages.isEmpty())
+                break;
+        }
+        return wizardtest::CurrentPageClass() == page && m_messages.isEmpty();
+    };
+    QVERIFY2(nextUntil(QStringLiteral("TfmWorkMode")), qPrintable(m_messages.join(u'|')));
+    Controller().CurrentPage->findChild<QCheckBox *>(QStringLiteral("chkTax1"))->setChecked(true);
+    QVERIFY2(nextUntil(QStringLiteral("TfmFiscalizationInfo")), qPrintable(m_messages.join(u'|')));
+
+    QCOMPARE(WizardDriver().ComNumber, m_emulator->com());
+    const emu::RegisterState state = emu::EmulatedRegister(m_state).snapshot();
+    const emu::FiscalDrive fn = emu::FiscalDrive::load(state, QDateTime::currentDateTime());
+    QVERIFY(fn.inFiscalMode());
+    QCOMPARE(fn.documents.back().type, emu::fdtype::Registration);
+    QCOMPARE(fn.documents.back().tag(emu::fntag::RegistrationNumber).toString(), data.RNM);
+    QCOMPARE(Controller().RegParams.DocNumber, static_cast<int>(fn.documents.back().number));
 }
 
 QTEST_MAIN(TestSerialSearch)
