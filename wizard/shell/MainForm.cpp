@@ -180,10 +180,12 @@ TfmMain::TfmMain(const QString &programFolder, const std::vector<TPageFactory> &
 
 TfmMain::~TfmMain()
 {
-    FreeWizardDriver();
+    // Pages first: a page stops its background work on the shared driver
+    // when it goes, so the driver must outlive them.
     Controller().SetShell(nullptr);
     Controller().CurrentPage = nullptr;
     FPages.reset();
+    FreeWizardDriver();
 }
 
 void TfmMain::CreatePages(const std::vector<TPageFactory> &pageList)
