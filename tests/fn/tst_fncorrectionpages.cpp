@@ -3,27 +3,15 @@
 // in the drive's archive with their sums and tags, the amount errors, the
 // drive's refusals, and the agent attributes attached to the receipt.
 #include "fn/FnFixture.h"
+#include "fn/FnPageFixture.h"
 
-#include "driver/Driver.h"
-#include "emulator/EmulatedRegister.h"
 #include "testbench/pages/fn/AgentTags.h"
 #include "testbench/pages/fn/FNAgent.h"
 #include "testbench/pages/fn/FNOperation2.h"
-#include "testbench/shell/Language.h"
-#include "testbench/shell/MainForm.h"
-#include "testbench/shell/MessageBoxes.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include <memory>
 
 using namespace emu;
 
@@ -56,7 +44,8 @@ QString TagTexts(const QJsonArray &tags)
 
 } // namespace
 
-class TestFnCorrectionPages : public QObject
+// FPage is the correction receipt page; the window shows it first.
+class TestFnCorrectionPages : public QObject, FnPageFixture<TfmFNOperation2>
 {
     Q_OBJECT
 private slots:
@@ -80,7 +69,7 @@ private slots:
     void englishCatalogue();
 
 private:
-    void OpenWindow();
+    void OpenPages();
     template <class T> T *Find(QWidget *page, const char *name) const
     {
         T *widget = page->findChild<T *>(QLatin1String(name));
@@ -89,22 +78,12 @@ private:
         return widget;
     }
     void Click(QWidget *page, const char *name) { Find<QPushButton>(page, name)->click(); }
-    QString MemoText() const { return Find<QPlainTextEdit>(FCorrection, "Memo")->toPlainText(); }
-    QString ResultPanel() const { return FWindow->findChild<QLineEdit *>(QStringLiteral("edtResult"))->text(); }
-    std::shared_ptr<EmulatedRegister> Register() const
-    {
-        return EmulatedRegister::shared(EmulatedRegister::defaultStateFile());
-    }
-    FiscalDrive Drive() const { return FiscalDrive::load(Register()->snapshot(), QDateTime::currentDateTime()); }
+    QString MemoText() const { return Find<QPlainTextEdit>(FPage, "Memo")->toPlainText(); }
     // A fiscalized drive with its shift open.
     void OpenShift();
     void SetAgentFields(bool position);
 
-    std::unique_ptr<QTemporaryDir> FHome;
-    std::unique_ptr<TfmMain> FWindow;
-    TfmFNOperation2 *FCorrection = nullptr;
     TfmFNAgent *FAgent = nullptr;
-    QList<TMessage> FMessages;
 };
 
 void TestFnCorrectionPages::initTestCase()
@@ -114,41 +93,21 @@ void TestFnCorrectionPages::initTestCase()
 
 void TestFnCorrectionPages::init()
 {
-    FHome = std::make_unique<QTemporaryDir>();
-    QVERIFY(FHome->isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(FHome->filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(FHome->filePath(QStringLiteral("data"))));
-    ForgetCachedLanguage();
-    BindCatalogue();
-    FMessages.clear();
-    SetMessageResponder([this](const TMessage &message) {
-        FMessages.append(message);
-        return QMessageBox::Ok;
-    });
-    OpenWindow();
+    QVERIFY(StartFresh());
+    OpenPages();
 }
 
 void TestFnCorrectionPages::cleanup()
 {
-    FCorrection = nullptr;
     FAgent = nullptr;
-    FWindow.reset();
-    FreeDriver();
-    SetMessageResponder({});
-    ForgetCachedLanguage();
-    FHome.reset();
+    Finish();
 }
 
-void TestFnCorrectionPages::OpenWindow()
+void TestFnCorrectionPages::OpenPages()
 {
-    FWindow = std::make_unique<TfmMain>();
-    FCorrection = FWindow->Pages().PageByClass<TfmFNOperation2>();
+    OpenWindow();
     FAgent = FWindow->Pages().PageByClass<TfmFNAgent>();
-    QVERIFY(FCorrection);
     QVERIFY(FAgent);
-    FWindow->SetPage(FCorrection);
-    FWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(FWindow.get()));
 }
 
 void TestFnCorrectionPages::OpenShift()
@@ -198,17 +157,17 @@ void TestFnCorrectionPages::correctionInArchive()
     QFETCH(QStringList, sentTags);
     OpenShift();
     const int unsentBefore = Drive().unsentCount();
-    Find<QComboBox>(FCorrection, "cbCorrectionType")->setCurrentIndex(correctionType);
-    Find<QComboBox>(FCorrection, "cbCalculationSign")->setCurrentIndex(calculationSign);
-    Find<QComboBox>(FCorrection, "cbTaxSystem")->setCurrentIndex(taxSystem);
-    Find<QCheckBox>(FCorrection, "chkAddTaxes")->setChecked(addTaxes);
+    Find<QComboBox>(FPage, "cbCorrectionType")->setCurrentIndex(correctionType);
+    Find<QComboBox>(FPage, "cbCalculationSign")->setCurrentIndex(calculationSign);
+    Find<QComboBox>(FPage, "cbTaxSystem")->setCurrentIndex(taxSystem);
+    Find<QCheckBox>(FPage, "chkAddTaxes")->setChecked(addTaxes);
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 17, 18, 19, 20})
-        Find<QLineEdit>(FCorrection, qPrintable(QStringLiteral("edtSumm%1").arg(n)))->setText(QStringLiteral("%1,25").arg(n));
-    Find<QLineEdit>(FCorrection, "edtDocNumber")->setText(QStringLiteral("ПР-17/2024"));
-    Find<QDateEdit>(FCorrection, "dtpDate")->setDate(QDate(2024, 2, 29));
+        Find<QLineEdit>(FPage, qPrintable(QStringLiteral("edtSumm%1").arg(n)))->setText(QStringLiteral("%1,25").arg(n));
+    Find<QLineEdit>(FPage, "edtDocNumber")->setText(QStringLiteral("ПР-17/2024"));
+    Find<QDateEdit>(FPage, "dtpDate")->setDate(QDate(2024, 2, 29));
     if (beginFirst)
-        Click(FCorrection, "btnFNBeginCorrectionReceipt");
-    Click(FCorrection, qPrintable(button));
+        Click(FPage, "btnFNBeginCorrectionReceipt");
+    Click(FPage, qPrintable(button));
     QVERIFY2(FMessages.isEmpty(), qPrintable(FMessages.value(0).text));
     QCOMPARE(ResultPanel(), QStringLiteral("(0) Ошибок нет"));
 
@@ -259,9 +218,9 @@ void TestFnCorrectionPages::amountErrors()
     QFETCH(QString, message);
     OpenShift();
     const std::size_t documents = Drive().documents.size();
-    Click(FCorrection, "btnFNBeginCorrectionReceipt");
-    Find<QLineEdit>(FCorrection, qPrintable(edit))->setText(text);
-    Click(FCorrection, qPrintable(button));
+    Click(FPage, "btnFNBeginCorrectionReceipt");
+    Find<QLineEdit>(FPage, qPrintable(edit))->setText(text);
+    Click(FPage, qPrintable(button));
     QCOMPARE(FMessages.size(), 1);
     QCOMPARE(FMessages.at(0).kind, TMessageKind::Critical);
     QCOMPARE(FMessages.at(0).text, message);
@@ -269,7 +228,7 @@ void TestFnCorrectionPages::amountErrors()
     QCOMPARE(fn.documents.size(), documents);
     QCOMPARE(fn.currentDocument, fnopen::CorrectionReceipt);
     QCOMPARE(MemoText(), QString());
-    QVERIFY(Find<QPushButton>(FCorrection, qPrintable(button))->isEnabled());
+    QVERIFY(Find<QPushButton>(FPage, qPrintable(button))->isEnabled());
 }
 
 // The drive's refusals end the handler without a box; the panel shows them.
@@ -305,7 +264,7 @@ void TestFnCorrectionPages::driveRefusalsEndSilently()
     if (!faultMethod.isEmpty())
         QVERIFY(Register()->injectFault(faultMethod, 9, 1));
     const std::size_t documents = Drive().documents.size();
-    Click(FCorrection, qPrintable(button));
+    Click(FPage, qPrintable(button));
     QCOMPARE(ResultPanel(), panel);
     QVERIFY(FMessages.isEmpty());
     QCOMPARE(MemoText(), QString());
@@ -449,15 +408,12 @@ void TestFnCorrectionPages::innFieldsTakeDigitsOnly()
 
 void TestFnCorrectionPages::englishCatalogue()
 {
-    FCorrection = nullptr;
     FAgent = nullptr;
-    FWindow.reset();
-    SetLanguage(QStringLiteral("EN"));
-    ForgetCachedLanguage();
-    BindCatalogue();
-    OpenWindow();
-    QCOMPARE(FCorrection->windowTitle(), QStringLiteral("Correction receipt (FFD 1.05)"));
-    QCOMPARE(Find<QPushButton>(FCorrection, "btnCorrectionReceiptWithTags")->text(),
+    CloseWindow();
+    SwitchLanguage(QStringLiteral("EN"));
+    OpenPages();
+    QCOMPARE(FPage->windowTitle(), QStringLiteral("Correction receipt (FFD 1.05)"));
+    QCOMPARE(Find<QPushButton>(FPage, "btnCorrectionReceiptWithTags")->text(),
              QStringLiteral("Build correction receipt with basis (FFD 1.05)"));
     QCOMPARE(FAgent->windowTitle(), QStringLiteral("Agent"));
     QCOMPARE(Find<QPushButton>(FAgent, "btnSendSupplierData")->text(), QStringLiteral("Send supplier data"));

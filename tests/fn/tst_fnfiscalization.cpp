@@ -2,27 +2,15 @@
 // emulator: registration of a new drive and what the status page then shows,
 // re-registrations, the read-backs, the input errors and the drive's refusals.
 #include "fn/FnFixture.h"
+#include "fn/FnPageFixture.h"
 
 #include "common/ReasonCodesDialog.h"
 #include "common/ReasonCodesTestBench.h"
-#include "driver/Driver.h"
-#include "emulator/EmulatedRegister.h"
 #include "testbench/pages/fn/FNFiscalization.h"
 #include "testbench/pages/fn/FNForm.h"
-#include "testbench/shell/Language.h"
-#include "testbench/shell/MainForm.h"
-#include "testbench/shell/MessageBoxes.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QJsonArray>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include <memory>
 
 using namespace emu;
 
@@ -33,7 +21,7 @@ const QString Rnm = QStringLiteral("0000000001012345");
 
 } // namespace
 
-class TestFnFiscalization : public QObject
+class TestFnFiscalization : public QObject, FnPageFixture<TfmFNFiscalization>
 {
     Q_OBJECT
 private slots:
@@ -66,18 +54,6 @@ private slots:
     void englishCatalogue();
 
 private:
-    void OpenWindow();
-    template<class T>
-    T *Control(const char *name) const
-    {
-        return FPage->findChild<T *>(QLatin1String(name));
-    }
-    QLineEdit *Edit(const char *name) const { return Control<QLineEdit>(name); }
-    QCheckBox *Box(const char *name) const { return Control<QCheckBox>(name); }
-    QString MemoText() const { return Control<QPlainTextEdit>("Memo")->toPlainText(); }
-    QString ResultPanel() const { return FWindow->findChild<QLineEdit *>(QStringLiteral("edtResult"))->text(); }
-    std::shared_ptr<EmulatedRegister> Register() const { return EmulatedRegister::shared(EmulatedRegister::defaultStateFile()); }
-    FiscalDrive Drive() const { return FiscalDrive::load(Register()->snapshot(), QDateTime::currentDateTime()); }
     QVariant FsTableValue(int field) const
     {
         const RegisterState s = Register()->snapshot();
@@ -88,13 +64,6 @@ private:
                 table = p.value.toInt();
         const auto it = s.tableValues.find({table, 1, field});
         return it == s.tableValues.end() ? QVariant() : it->second;
-    }
-    void Click(const char *name)
-    {
-        auto *button = Control<QPushButton>(name);
-        QVERIFY2(button, name);
-        button->click();
-        QVERIFY2(button->isEnabled(), name);
     }
     // The page's registration data: a legal entity, ОСН, encryption.
     void FillRegistration()
@@ -111,12 +80,6 @@ private:
         Click("btnFNFiscalization");
         QCOMPARE(ResultPanel(), QStringLiteral("(0) Ошибок нет"));
     }
-
-    std::unique_ptr<QTemporaryDir> FHome;
-    std::unique_ptr<TfmMain> FWindow;
-    TfmFNFiscalization *FPage = nullptr;
-    QList<TMessage> FMessages;
-    QMessageBox::StandardButton FAnswer = QMessageBox::Ok;
 };
 
 void TestFnFiscalization::initTestCase()
@@ -126,39 +89,13 @@ void TestFnFiscalization::initTestCase()
 
 void TestFnFiscalization::init()
 {
-    FHome = std::make_unique<QTemporaryDir>();
-    QVERIFY(FHome->isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(FHome->filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(FHome->filePath(QStringLiteral("data"))));
-    ForgetCachedLanguage();
-    BindCatalogue();
-    FMessages.clear();
-    FAnswer = QMessageBox::Ok;
-    SetMessageResponder([this](const TMessage &message) {
-        FMessages.append(message);
-        return FAnswer;
-    });
+    QVERIFY(StartFresh());
     OpenWindow();
 }
 
 void TestFnFiscalization::cleanup()
 {
-    FPage = nullptr;
-    FWindow.reset();
-    FreeDriver();
-    SetMessageResponder({});
-    ForgetCachedLanguage();
-    FHome.reset();
-}
-
-void TestFnFiscalization::OpenWindow()
-{
-    FWindow = std::make_unique<TfmMain>();
-    FPage = FWindow->Pages().PageByClass<TfmFNFiscalization>();
-    QVERIFY(FPage);
-    FWindow->SetPage(FPage);
-    FWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(FWindow.get()));
+    Finish();
 }
 
 void TestFnFiscalization::registrationOnNewDrive()
@@ -626,11 +563,8 @@ void TestFnFiscalization::sentTagGoesIntoDocument()
 // In English the page, its warnings (multi-line) and its errors come from the catalogue.
 void TestFnFiscalization::englishCatalogue()
 {
-    FPage = nullptr;
-    FWindow.reset();
-    SetLanguage(QStringLiteral("EN"));
-    ForgetCachedLanguage();
-    BindCatalogue();
+    CloseWindow();
+    SwitchLanguage(QStringLiteral("EN"));
     OpenWindow();
     QCOMPARE(FPage->windowTitle(), QStringLiteral("FN fiscalization"));
     QCOMPARE(Control<QPushButton>("btnFNFiscalization")->text(), QStringLiteral("Build registration report"));

@@ -3,26 +3,15 @@
 // result panel, the number fields, the confirmation before closing the fiscal
 // mode and saving the memo.
 #include "fn/FnFixture.h"
+#include "fn/FnPageFixture.h"
 
-#include "driver/Driver.h"
-#include "emulator/EmulatedRegister.h"
 #include "testbench/pages/fn/FNForm.h"
-#include "testbench/shell/Language.h"
-#include "testbench/shell/MainForm.h"
-#include "testbench/shell/MessageBoxes.h"
 
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include <memory>
 
 using namespace emu;
 
-class TestFnPage : public QObject
+class TestFnPage : public QObject, FnPageFixture<TfmFN>
 {
     Q_OBJECT
 private slots:
@@ -48,30 +37,6 @@ private slots:
     void countersSyncKeepsMemo();
     void saveAsWritesLines();
     void englishCatalogue();
-
-private:
-    void OpenWindow();
-    QPushButton *Button(const char *name) const { return FPage->findChild<QPushButton *>(QLatin1String(name)); }
-    QLineEdit *Edit(const char *name) const { return FPage->findChild<QLineEdit *>(QLatin1String(name)); }
-    QString MemoText() const { return FPage->findChild<QPlainTextEdit *>(QStringLiteral("Memo"))->toPlainText(); }
-    QString ResultPanel() const { return FWindow->findChild<QLineEdit *>(QStringLiteral("edtResult"))->text(); }
-    std::shared_ptr<EmulatedRegister> Register() const
-    {
-        return EmulatedRegister::shared(EmulatedRegister::defaultStateFile());
-    }
-    void Click(const char *name)
-    {
-        QPushButton *button = Button(name);
-        QVERIFY2(button, name);
-        button->click();
-        QVERIFY2(button->isEnabled(), name); // buttons are back after every handler
-    }
-
-    std::unique_ptr<QTemporaryDir> FHome;
-    std::unique_ptr<TfmMain> FWindow;
-    TfmFN *FPage = nullptr;
-    QList<TMessage> FMessages;
-    QMessageBox::StandardButton FAnswer = QMessageBox::Ok;
 };
 
 void TestFnPage::initTestCase()
@@ -81,39 +46,13 @@ void TestFnPage::initTestCase()
 
 void TestFnPage::init()
 {
-    FHome = std::make_unique<QTemporaryDir>();
-    QVERIFY(FHome->isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(FHome->filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(FHome->filePath(QStringLiteral("data"))));
-    ForgetCachedLanguage();
-    BindCatalogue();
-    FMessages.clear();
-    FAnswer = QMessageBox::Ok;
-    SetMessageResponder([this](const TMessage &message) {
-        FMessages.append(message);
-        return FAnswer;
-    });
+    QVERIFY(StartFresh());
     OpenWindow();
 }
 
 void TestFnPage::cleanup()
 {
-    FPage = nullptr;
-    FWindow.reset();
-    FreeDriver();
-    SetMessageResponder({});
-    ForgetCachedLanguage();
-    FHome.reset();
-}
-
-void TestFnPage::OpenWindow()
-{
-    FWindow = std::make_unique<TfmMain>();
-    FPage = FWindow->Pages().PageByClass<TfmFN>();
-    QVERIFY(FPage);
-    FWindow->SetPage(FPage);
-    FWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(FWindow.get()));
+    Finish();
 }
 
 void TestFnPage::findDocument_data()
@@ -505,11 +444,8 @@ void TestFnPage::saveAsWritesLines()
 // multi-line texts included.
 void TestFnPage::englishCatalogue()
 {
-    FPage = nullptr;
-    FWindow.reset();
-    SetLanguage(QStringLiteral("EN"));
-    ForgetCachedLanguage();
-    BindCatalogue();
+    CloseWindow();
+    SwitchLanguage(QStringLiteral("EN"));
     OpenWindow();
     QCOMPARE(FPage->windowTitle(), QStringLiteral("FN status"));
     QCOMPARE(Button("btnFNCloseFiscalMode")->text(), QStringLiteral("Close fiscal mode"));

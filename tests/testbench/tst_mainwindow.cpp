@@ -3,6 +3,8 @@
 // fresh settings and data folders (so a fresh emulated register) and a
 // window whose first group carries two small test pages.
 
+#include "fn/FnPageFixture.h"
+
 #include "driver/Driver.h"
 #include "testbench/shell/AboutForm.h"
 #include "emulator/EmulatedRegister.h"
@@ -136,7 +138,7 @@ QStringList MenuTitles(QWidget *window)
 
 } // namespace
 
-class TestMainWindow : public QObject
+class TestMainWindow : public QObject, BenchFixture
 {
     Q_OBJECT
 private slots:
@@ -178,34 +180,16 @@ private:
     TTestPage *TestPage() const { return FWindow->Pages().PageByClass<TTestPage>(); }
     TSecondTestPage *SecondPage() const { return FWindow->Pages().PageByClass<TSecondTestPage>(); }
     QLineEdit *Field(const char *name) const { return FWindow->findChild<QLineEdit *>(QLatin1String(name)); }
-
-    std::unique_ptr<QTemporaryDir> FHome;
-    std::unique_ptr<TfmMain> FWindow;
-    QList<TMessage> FMessages;
 };
 
 void TestMainWindow::init()
 {
-    FHome = std::make_unique<QTemporaryDir>();
-    QVERIFY(FHome->isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(FHome->filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(FHome->filePath(QStringLiteral("data"))));
-    ForgetCachedLanguage();
-    BindCatalogue();
-    FMessages.clear();
-    SetMessageResponder([this](const TMessage &message) {
-        FMessages.append(message);
-        return QMessageBox::Ok;
-    });
+    QVERIFY(StartFresh());
 }
 
 void TestMainWindow::cleanup()
 {
-    FWindow.reset();
-    FreeDriver();
-    SetMessageResponder({});
-    ForgetCachedLanguage();
-    FHome.reset();
+    Finish();
     BindCatalogue();
 }
 
