@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -452,9 +453,21 @@ void TfmMain::ChooseLanguage(const QString &code)
     });
 }
 
+void TfmMain::SetNavigationEnabled(bool Value)
+{
+    FGroupList->setEnabled(Value);
+    if (FShownGroup)
+        FShownGroup->PageControl()->tabBar()->setEnabled(Value);
+    if (auto *menu = findChild<QMenuBar *>(QStringLiteral("MainMenu")))
+        menu->setEnabled(Value);
+}
+
 void TfmMain::PagesChanged(bool Value)
 {
     try {
+        // While a page's call runs (also while it lets events through, as
+        // the long listings do) no other page or menu may reach the driver.
+        SetNavigationEnabled(Value);
         if (!Value) {
             FCallTimer.start();
             for (QLineEdit *field : {edtInput, edtOutput, edtResult, edtTime, edtOperator})

@@ -60,6 +60,7 @@ private:
     void UpdateLanguage();
     void ChooseLanguage(const QString &code);
     void PagesChanged(bool Value);
+    void SetNavigationEnabled(bool Value);
     void ShowPassword();
     void PasswordChanged(const QString &text);
     void ShowDriverProperties();

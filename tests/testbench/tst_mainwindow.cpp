@@ -336,8 +336,11 @@ void TestMainWindow::handlerFrame()
     OpenWindow();
     TTestPage *page = TestPage();
     QString panelDuringCall;
+    bool navigationDuringCall = true;
     page->FBody = [&] {
         panelDuringCall = Field("edtResult")->text();
+        // Nothing else may reach the driver while the call runs.
+        navigationDuringCall = FWindow->findChild<QListWidget *>(QStringLiteral("lbGroups"))->isEnabled() || FWindow->findChild<QMenuBar *>(QStringLiteral("MainMenu"))->isEnabled();
         TPage::Check(Driver()->Beep());
         if (outcome == QLatin1String("abort"))
             TPage::Check(1);
@@ -352,6 +355,8 @@ void TestMainWindow::handlerFrame()
     QCOMPARE(page->FRuns, 1);
     QCOMPARE(page->FButtonsDuringCall, QStringLiteral("disabled"));
     QVERIFY(panelDuringCall.isEmpty());
+    QVERIFY(!navigationDuringCall);
+    QVERIFY(FWindow->findChild<QListWidget *>(QStringLiteral("lbGroups"))->isEnabled() && FWindow->findChild<QMenuBar *>(QStringLiteral("MainMenu"))->isEnabled());
     QVERIFY(page->btnRun->isEnabled());
     QVERIFY(page->btnOther->isEnabled());
     QStringList errors;
