@@ -127,6 +127,7 @@ private:
     QTemporaryDir m_x5Folder;
     QTemporaryDir m_files;
     QStringList m_messages;
+    QStringList m_titles;
     QList<QMessageBox::StandardButton> m_answers; // next answers, Ok when empty
     QList<TWizardFileDialog> m_dialogs;
     QString m_dialogAnswer;
@@ -142,6 +143,7 @@ void TestWizardPages::initTestCase()
     QVERIFY(marker.open(QIODevice::WriteOnly));
     SetWizardMessageResponder([this](const TWizardMessage &m) {
         m_messages << m.text;
+        m_titles << m.title;
         return m_answers.isEmpty() ? QMessageBox::Ok : m_answers.takeFirst();
     });
     SetWizardFileDialogResponder([this](const TWizardFileDialog &d) {
@@ -390,8 +392,11 @@ void TestWizardPages::ofdTaxOfficeWarning()
     const QString question = QStringLiteral("URL налогового органа отличается от \r\n\"%1\"\r\nПродолжить?")
                                  .arg(DefaultTaxOfficeURL());
     m_answers = {QMessageBox::Cancel};
+    m_titles.clear();
     QCOMPARE(next(*w), QStringLiteral("stay"));
     QCOMPARE(m_messages, (QStringList{question, QStringLiteral("Исправьте URL налогового органа")}));
+    // The question is a warning of its own; the error that follows is the wizard's.
+    QCOMPARE(m_titles, (QStringList{QStringLiteral("Внимание!"), WizardTitle()}));
     m_messages.clear();
     QCOMPARE(next(*w), QStringLiteral("TfmUserParams"));
     QCOMPARE(m_messages, QStringList{question});

@@ -95,7 +95,8 @@ void TfmEnterSerial::Next()
         const QString current = readSerial();
         if (IsSerialEntered(current)) {
             // Entered meanwhile (another program, another wizard): never overwrite it.
-            WizardMessage(this, TWizardMessageKind::Error, QStringLiteral("Заводской номер уже введен!\r\n") + current);
+            WizardMessage(this, TWizardMessageKind::Error, QStringLiteral("Заводской номер уже введен!\r\n") + current,
+                          QMessageBox::Ok, QMessageBox::NoButton, QStringLiteral("Внимание"));
         } else {
             TKassio &d = WizardDriver();
             d.SerialNumber = edtSerial->text();

@@ -58,7 +58,8 @@ void TfmFFD::Next()
             const auto answer = WizardMessage(this, TWizardMessageKind::Warning,
                                               QStringLiteral("Установленная в ККТ версия прошивки\r\nскорее всего "
                                                              "несовместима ФФД 1.2\r\nВы уверены, что хотите продолжить?"),
-                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel,
+                                              WarningTitle());
             if (answer != QMessageBox::Ok)
                 throw EWizardAbort();
         }

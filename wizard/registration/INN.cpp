@@ -67,7 +67,7 @@ void TfmINN::Next()
     if (!IsValidRNM(edtRNM->text().trimmed(), inn.trimmed(), serial.trimmed())
         && WizardMessage(this, TWizardMessageKind::Warning,
                          QStringLiteral("Введен некорректный РНМ для данной ККТ\r\nВсе равно продолжить?"),
-                         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+                         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel, WarningTitle())
                != QMessageBox::Ok)
         throw EWizardAbort();
     c.RegParams.INN = inn;

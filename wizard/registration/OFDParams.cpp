@@ -240,7 +240,7 @@ void TfmOFDParams::Next()
         const QString question = QStringLiteral("URL налогового органа отличается от \r\n\"%1\"\r\nПродолжить?")
                                      .arg(DefaultTaxOfficeURL());
         if (WizardMessage(this, TWizardMessageKind::Warning, question, QMessageBox::Ok | QMessageBox::Cancel,
-                          QMessageBox::Cancel)
+                          QMessageBox::Cancel, WarningTitle())
             != QMessageBox::Ok)
             throw EWizardError(QStringLiteral("Исправьте URL налогового органа"));
     }

@@ -59,7 +59,7 @@ void TfmUserParams::Next()
         if ((hasAddress || hasPlace) && !hasPlace
             && WizardMessage(this, TWizardMessageKind::Warning,
                              QStringLiteral("Не введено место расчета\r\nПродолжить?\r\n"),
-                             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+                             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, QStringLiteral("Внимание"))
                    != QMessageBox::Ok)
             RequireValue(QString(), QStringLiteral("Место расчетов"));
         CheckSenderEmail(edtSenderEmail->text());

@@ -34,11 +34,11 @@ QString WizardTitle()
 
 QMessageBox::StandardButton WizardMessage(QWidget *parent, TWizardMessageKind kind, const QString &text,
                                           QMessageBox::StandardButtons buttons,
-                                          QMessageBox::StandardButton defaultButton)
+                                          QMessageBox::StandardButton defaultButton, const QString &title)
 {
     if (responder())
-        return responder()({kind, text, buttons});
-    QMessageBox box(iconOf(kind), WizardTitle(), text, buttons, parent);
+        return responder()({kind, text, buttons, title});
+    QMessageBox box(iconOf(kind), title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());

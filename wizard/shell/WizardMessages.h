@@ -7,6 +7,11 @@
 
 #include <functional>
 
+// Title of the wizard's boxes unless a box names its own.
+QString WizardTitle();
+// The title of the questions that warn before going on.
+inline QString WarningTitle() { return QStringLiteral("Внимание!"); }
+
 enum class TWizardMessageKind { Information, Warning, Error, Question };
 
 struct TWizardMessage
@@ -14,6 +19,7 @@ struct TWizardMessage
     TWizardMessageKind kind;
     QString text;
     QMessageBox::StandardButtons buttons;
+    QString title;
 };
 
 using TWizardMessageResponder = std::function<QMessageBox::StandardButton(const TWizardMessage &)>;
@@ -22,9 +28,7 @@ void SetWizardMessageResponder(TWizardMessageResponder responder);
 
 QMessageBox::StandardButton WizardMessage(QWidget *parent, TWizardMessageKind kind, const QString &text,
                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                          QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+                                          QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+                                          const QString &title = WizardTitle());
 
 void ShowWizardError(QWidget *parent, const QString &text);
-
-// Title of the wizard's boxes.
-QString WizardTitle();
