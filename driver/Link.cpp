@@ -37,7 +37,10 @@ std::unique_ptr<Link> makeLink(const TKassio &k, int *errorCode, QString *detail
                                                            k.MaxCommandSendCount, k.MaxAnswerReadCount});
     }
     case 6:
-        return std::make_unique<TcpLink>(k.IPAddress, k.TCPPort,
+        // The register's network name serves unless the caller asks for the
+        // address (or gives no name).
+        return std::make_unique<TcpLink>(k.UseIPAddress || k.ComputerName.isEmpty() ? k.IPAddress : k.ComputerName,
+                                         k.TCPPort,
                                          k.TCPConnectionTimeout > 0 ? k.TCPConnectionTimeout : 5000);
     default:
         *errorCode = rc::ConnectionTypeUnsupported;

@@ -2,6 +2,7 @@
 // processes at once.
 #include "driver/FrameCodec.h"
 #include "driver/Kassio.h"
+#include "driver/ResultCodes.h"
 #include "driver/PortMap.h"
 #include "emulator/EmulatedRegister.h"
 
@@ -141,6 +142,37 @@ private slots:
         QVERIFY(m_home.isValid());
         qputenv("XDG_CONFIG_HOME", m_home.filePath("config").toLocal8Bit());
         qputenv("XDG_DATA_HOME", m_home.filePath("data").toLocal8Bit());
+    }
+
+    // Over TCP the register is found by its network name unless the
+    // address is asked for or no name is given.
+    void hostByNameOrAddress_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("useAddress");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("name") << "192.0.2.1" << "localhost" << false << 0;
+        QTest::newRow("address asked for") << "127.0.0.1" << "no-such-host.invalid" << true << 0;
+        QTest::newRow("no name") << "127.0.0.1" << "" << false << 0;
+        QTest::newRow("unknown name") << "127.0.0.1" << "no-such-host.invalid" << false
+                                      << static_cast<int>(kassio::rc::PortUnavailable);
+    }
+
+    void hostByNameOrAddress()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, name);
+        QFETCH(bool, useAddress);
+        QFETCH(int, expected);
+        Emulator emulator;
+        QVERIFY(emulator.start(stateFile()));
+        auto k = tcpDriver(emulator.port());
+        k->IPAddress = address;
+        k->ComputerName = name;
+        k->UseIPAddress = useAddress;
+        k->TCPConnectionTimeout = 2000;
+        QCOMPARE(k->GetECRStatus(), expected);
     }
 
     void printStringShowsOnTape()
