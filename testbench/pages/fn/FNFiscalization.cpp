@@ -44,28 +44,6 @@ const QString Indent = QStringLiteral("  ");
 // Bits of the tax-system set that have a box on the page (bit 3 has none).
 constexpr int TaxBoxBits[] = {0, 1, 2, 4, 5};
 
-constexpr TFnBit WorkModes[] = {
-    {0, QT_TRANSLATE_NOOP("KassioTest", "Шифрование")},
-    {1, QT_TRANSLATE_NOOP("KassioTest", "Автономный режим")},
-    {2, QT_TRANSLATE_NOOP("KassioTest", "Автоматический режим")},
-    {3, QT_TRANSLATE_NOOP("KassioTest", "Применение в сфере услуг")},
-    {4, QT_TRANSLATE_NOOP("KassioTest", "Режим БСО")},
-    {5, QT_TRANSLATE_NOOP("KassioTest", "Применение в Интернет")},
-    {6, QT_TRANSLATE_NOOP("KassioTest", "ККТ в общественном питании")},
-    {7, QT_TRANSLATE_NOOP("KassioTest", "Оптовая торговля с организациями и ИП")},
-};
-
-constexpr TFnBit WorkModesEx[] = {
-    {0, QT_TRANSLATE_NOOP("KassioTest", "Продажа подакцизного товара")},
-    {1, QT_TRANSLATE_NOOP("KassioTest", "Признак проведения азартных игр")},
-    {2, QT_TRANSLATE_NOOP("KassioTest", "Признак проведения лотереи")},
-    {3, QT_TRANSLATE_NOOP("KassioTest", "Признак установки принтера в автомате")},
-    {4, QT_TRANSLATE_NOOP("KassioTest", "Признак торговли маркиров. товарами (1.2)")},
-    {5, QT_TRANSLATE_NOOP("KassioTest", "Признак ломбардной деятельности (1.2)")},
-    {6, QT_TRANSLATE_NOOP("KassioTest", "Признак страховой деятельности (1.2)")},
-    {7, QT_TRANSLATE_NOOP("KassioTest", "ККТ с торговым автоматом (1.2)")},
-};
-
 QString ReasonCodeToStr(int Code)
 {
     switch (Code) {
@@ -527,13 +505,13 @@ void TfmFNFiscalization::ShowResult(const QString &Heading, const QString &OfdIn
     LoadBits(chbTax, d->TaxType);
 
     FReport.AddLine(KassioTest::tr("Режим работы"), QString::number(d->WorkMode));
-    for (const TFnBit &bit : WorkModes)
+    for (const TFnBit &bit : WorkModeBits())
         FReport.AddBool(Indent + BitName(bit), d->WorkMode & (1 << bit.bit));
     edtWorkMode->setText(QString::number(d->WorkMode));
     LoadBits(chbWorkMode, d->WorkMode);
 
     FReport.AddLine(KassioTest::tr("Расширенные признаки работы ККТ"), QString::number(WorkModeEx));
-    for (const TFnBit &bit : WorkModesEx)
+    for (const TFnBit &bit : WorkModeExBits())
         FReport.AddBool(Indent + BitName(bit), WorkModeEx & (1 << bit.bit));
     LoadBits(chkWorkModeEx, WorkModeEx);
 

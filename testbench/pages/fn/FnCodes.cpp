@@ -141,6 +141,8 @@ constexpr TFnBit WorkModes[] = {
     {3, QT_TRANSLATE_NOOP("KassioTest", "Применение в сфере услуг")},
     {4, QT_TRANSLATE_NOOP("KassioTest", "Режим БСО")},
     {5, QT_TRANSLATE_NOOP("KassioTest", "Применение в Интернет")},
+    {6, QT_TRANSLATE_NOOP("KassioTest", "ККТ в общественном питании")},
+    {7, QT_TRANSLATE_NOOP("KassioTest", "Оптовая торговля с организациями и ИП")},
 };
 
 constexpr TFnBit WorkModesEx[] = {
@@ -148,6 +150,10 @@ constexpr TFnBit WorkModesEx[] = {
     {1, QT_TRANSLATE_NOOP("KassioTest", "Признак проведения азартных игр")},
     {2, QT_TRANSLATE_NOOP("KassioTest", "Признак проведения лотереи")},
     {3, QT_TRANSLATE_NOOP("KassioTest", "Признак установки принтера в автомате")},
+    {4, QT_TRANSLATE_NOOP("KassioTest", "Признак торговли маркиров. товарами (1.2)")},
+    {5, QT_TRANSLATE_NOOP("KassioTest", "Признак ломбардной деятельности (1.2)")},
+    {6, QT_TRANSLATE_NOOP("KassioTest", "Признак страховой деятельности (1.2)")},
+    {7, QT_TRANSLATE_NOOP("KassioTest", "ККТ с торговым автоматом (1.2)")},
 };
 
 } // namespace

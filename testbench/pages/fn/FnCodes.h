@@ -36,6 +36,7 @@ struct TFnBit
 
 std::span<const TFnBit> LifeStateBits();
 std::span<const TFnBit> TaxSystemBits();
+// All eight bits of each; the FN report names the first six and four.
 std::span<const TFnBit> WorkModeBits();
 std::span<const TFnBit> WorkModeExBits();
 // The reasons for a change of registration data, in their list's order;

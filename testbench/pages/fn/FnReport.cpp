@@ -73,11 +73,16 @@ void TFnReport::AddBitBlock(const QString &Heading, int Value, std::span<const T
 }
 
 void TFnReport::AddTaxSystem(int Value) { AddBitBlock(KassioTest::tr("Код сист. налогообложения"), Value, TaxSystemBits()); }
-void TFnReport::AddWorkMode(int Value) { AddBitBlock(KassioTest::tr("Режим работы"), Value, WorkModeBits()); }
+// The report names the modes and extra signs that FFD 1.05 knows; the
+// fiscalization page has boxes for all eight of each.
+void TFnReport::AddWorkMode(int Value)
+{
+    AddBitBlock(KassioTest::tr("Режим работы"), Value, WorkModeBits().first(6));
+}
 
 void TFnReport::AddWorkModeEx(int Value)
 {
-    AddBitBlock(KassioTest::tr("Расширенные признаки работы ККТ"), Value, WorkModeExBits());
+    AddBitBlock(KassioTest::tr("Расширенные признаки работы ККТ"), Value, WorkModeExBits().first(4));
 }
 
 void TFnReport::AddRegistrationReasonCodeEx(int Value)
