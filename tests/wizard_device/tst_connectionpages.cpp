@@ -42,6 +42,7 @@ private Q_SLOTS:
     void tcpCheckCarriesTheRegisterOn();
     void tcpCheckFailureKeepsNextDisabled();
     void udpRowOnlyFillsAddressAndPort();
+    void announcedRegisterIsTakenOn();
 
 private:
     std::unique_ptr<TfmMain> makeWindow();
@@ -245,6 +246,38 @@ void TestConnectionPages::tcpCheckFailureKeepsNextDisabled()
     check->click();
     QCOMPARE(m_messages, QStringList{QStringLiteral("\"77x9\" не является целым числом")});
     QVERIFY(!WizardDriver().Connected);
+}
+
+// kassio-emulator announcing itself: listed once with its number, address
+// and port; its row, the check and next take it on to the job page.
+void TestConnectionPages::announcedRegisterIsTakenOn()
+{
+    auto w = makeWindow();
+    goToTcpPage(*w);
+    auto *page = static_cast<TfmTCPParams *>(Controller().CurrentPage);
+    QVERIFY(page->Search().Active());
+    const QString state = m_env->path(QStringLiteral("announcing.db"));
+    EmulatorProcess announcing;
+    QVERIFY2(announcing.start(state, {"--announce", "--announce-port", QString::number(page->Search().LocalPort())}),
+             qPrintable(announcing.errors()));
+    const QString serial = emu::EmulatedRegister(state).snapshot().serialNumber;
+
+    auto *list = control<QTreeWidget>("ListView");
+    QTRY_COMPARE_WITH_TIMEOUT(list->topLevelItemCount(), 1, 5000);
+    QTest::qWait(2200); // two more announcements: still one row
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QTreeWidgetItem *row = list->topLevelItem(0);
+    QCOMPARE((QStringList{row->text(0), row->text(1), row->text(2)}),
+             (QStringList{serial, QStringLiteral("127.0.0.1"), QString::number(announcing.port())}));
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(row).center());
+    control<QPushButton>("btnCheckConnection")->click();
+    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join(u'\n')));
+    QVERIFY(button(*w, "btnNext")->isEnabled());
+    button(*w, "btnNext")->click();
+    QCOMPARE(current(), QStringLiteral("TfmSelectWorkType"));
+    QCOMPARE(control<QLabel>("lblDevice")->text(),
+             emu::findModel(emu::defaultModelId())->description + QStringLiteral(", зав. номер ") + serial);
 }
 
 void TestConnectionPages::udpRowOnlyFillsAddressAndPort()
