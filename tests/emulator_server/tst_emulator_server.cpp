@@ -1,5 +1,7 @@
 // kassio-emulator over TCP, kassio-call, and one state file used by several
 // processes at once.
+#include "EmulatorProcess.h"
+
 #include "driver/FrameCodec.h"
 #include "driver/Kassio.h"
 #include "driver/ResultCodes.h"
@@ -18,44 +20,10 @@
 namespace {
 
 // A kassio-emulator process on a free port, its tape on standard output.
-class Emulator
+class Emulator : public EmulatorProcess
 {
 public:
-    bool start(const QString &stateFile, const QStringList &extra = {})
-    {
-        m_process.start(QStringLiteral(KASSIO_EMULATOR_BIN),
-                        QStringList{"--port", "0", "--state", stateFile} + extra);
-        if (!m_process.waitForStarted(5000))
-            return false;
-        const QRegularExpression re(QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)"));
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < 10000) {
-            const auto m = re.match(output());
-            if (m.hasMatch()) {
-                m_port = m.captured(1).toInt();
-                return true;
-            }
-            m_process.waitForReadyRead(200);
-        }
-        return false;
-    }
-    ~Emulator()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    int port() const { return m_port; }
-    QString output()
-    {
-        m_output += m_process.readAllStandardOutput();
-        return QString::fromUtf8(m_output);
-    }
-
-private:
-    QProcess m_process;
-    QByteArray m_output;
-    int m_port = 0;
+    Emulator() : EmulatorProcess(ShowTape) {}
 };
 
 struct Run {

@@ -1,5 +1,6 @@
 // The component on a serial line: kassio-emulator behind a pseudo-terminal,
 // answering at one baud rate only; the port list; the UDP announcement.
+#include "EmulatorProcess.h"
 #include "KassioTestEnv.h"
 
 #include "driver/ComportUtils.h"
@@ -91,57 +92,7 @@ private:
     std::thread m_thread;
 };
 
-// A kassio-emulator process serving a pseudo-terminal at linkPath.
-class Emulator
-{
-public:
-    bool start(const QString &stateFile, const QStringList &extra)
-    {
-        m_process.start(QStringLiteral(KASSIO_EMULATOR_BIN),
-                        QStringList{"--port", "0", "--no-tape", "--state", stateFile} + extra);
-        if (!m_process.waitForStarted(5000))
-            return false;
-        const bool wantsPty = extra.contains(QStringLiteral("--pty"));
-        const QRegularExpression tcp(QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)"));
-        const QRegularExpression serial(QStringLiteral("serial line COM(\\d+) at "));
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < 15000 && m_process.state() == QProcess::Running) {
-            m_output += m_process.readAllStandardOutput();
-            const QString out = QString::fromUtf8(m_output);
-            const auto tcpMatch = tcp.match(out);
-            const auto serialMatch = serial.match(out);
-            if (tcpMatch.hasMatch() && (!wantsPty || serialMatch.hasMatch())) {
-                m_tcpPort = tcpMatch.captured(1).toInt();
-                m_com = wantsPty ? serialMatch.captured(1).toInt() : 0;
-                return true;
-            }
-            m_process.waitForReadyRead(100);
-        }
-        return false;
-    }
-    ~Emulator() { kill(); }
-    void kill()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    bool terminate()
-    {
-        m_process.terminate();
-        return m_process.waitForFinished(5000) && m_process.exitStatus() == QProcess::NormalExit
-            && m_process.exitCode() == 0;
-    }
-    int com() const { return m_com; }
-    int tcpPort() const { return m_tcpPort; }
-    QString errors() { return QString::fromUtf8(m_process.readAllStandardError()); }
-
-private:
-    QProcess m_process;
-    QByteArray m_output;
-    int m_com = 0;
-    int m_tcpPort = 0;
-};
+using Emulator = EmulatorProcess;
 
 // The component's BaudRate code of a rate.
 int codeOf(int baud)
@@ -260,7 +211,7 @@ void TestSerial::defaultRateComesFromThePortTable()
         TKassio k;
         k.ConnectionType = 6;
         k.IPAddress = QStringLiteral("127.0.0.1");
-        k.TCPPort = tcp.tcpPort();
+        k.TCPPort = tcp.port();
         k.TableNumber = portTable;
         k.RowNumber = 1;
         k.FieldNumber = 1;
@@ -639,10 +590,10 @@ void TestSerial::announcesEverySecond()
     TKassio k;
     k.ConnectionType = 6;
     k.IPAddress = QStringLiteral("127.0.0.1");
-    k.TCPPort = emulator.tcpPort();
+    k.TCPPort = emulator.port();
     QCOMPARE(k.ReadSerialNumber(), 0);
     const QString expected =
-        QStringLiteral("SN:%1;IP:127.0.0.1;port:%2").arg(k.SerialNumber.trimmed()).arg(emulator.tcpPort());
+        QStringLiteral("SN:%1;IP:127.0.0.1;port:%2").arg(k.SerialNumber.trimmed()).arg(emulator.port());
 
     QList<qint64> arrivals;
     QElapsedTimer t;
