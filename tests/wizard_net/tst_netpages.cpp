@@ -58,6 +58,8 @@ private Q_SLOTS:
 private:
     // Walks the OFD setup job to the settings page of the network type.
     TNetParamsPage *openNetPage(TfmMain &w, int netType);
+    // The DHCP box (where the page has one), the address, mask, gateway and DNS, and the port.
+    static void fill(TNetParamsPage *page, bool dhcp, const QStringList &addresses, const QString &port);
     std::unique_ptr<TfmMain> makeWindow();
     TFieldValues written();
     void seed(const TFieldValues &values);
@@ -96,6 +98,17 @@ std::unique_ptr<TfmMain> TestNetPages::makeWindow()
     auto w = std::make_unique<TfmMain>(m_folder.path(), wizardtest::PageList());
     w->show();
     return w;
+}
+
+void TestNetPages::fill(TNetParamsPage *page, bool dhcp, const QStringList &addresses, const QString &port)
+{
+    if (page->chkDHCP)
+        page->chkDHCP->setChecked(dhcp);
+    page->ipStatic->setText(addresses[0]);
+    page->ipMask->setText(addresses[1]);
+    page->ipGateway->setText(addresses[2]);
+    page->ipDNS->setText(addresses[3]);
+    page->edtTCPPort->setText(port);
 }
 
 TNetParamsPage *TestNetPages::openNetPage(TfmMain &w, int netType)
@@ -281,13 +294,7 @@ void TestNetPages::pagesWriteExactlyTheirFields()
     auto w = makeWindow();
     TNetParamsPage *page = openNetPage(*w, netType);
     QVERIFY(page);
-    if (page->chkDHCP)
-        page->chkDHCP->setChecked(dhcp);
-    page->ipStatic->setText(addresses[0]);
-    page->ipMask->setText(addresses[1]);
-    page->ipGateway->setText(addresses[2]);
-    page->ipDNS->setText(addresses[3]);
-    page->edtTCPPort->setText(port);
+    fill(page, dhcp, addresses, port);
     if (auto *wifi = qobject_cast<TfmWiFiParams *>(page)) {
         wifi->edtWiFiSSID->setText(QStringLiteral("Склад"));
         wifi->edtWiFiPass->setText(QStringLiteral("секрет"));
@@ -353,13 +360,7 @@ void TestNetPages::badInputWritesNothing()
     auto w = makeWindow();
     TNetParamsPage *page = openNetPage(*w, netType);
     QVERIFY(page);
-    if (page->chkDHCP)
-        page->chkDHCP->setChecked(dhcp);
-    page->ipStatic->setText(addresses[0]);
-    page->ipMask->setText(addresses[1]);
-    page->ipGateway->setText(addresses[2]);
-    page->ipDNS->setText(addresses[3]);
-    page->edtTCPPort->setText(port);
+    fill(page, dhcp, addresses, port);
     if (auto *wifi = qobject_cast<TfmWiFiParams *>(page))
         wifi->edtWiFiSSID->setText(ssid);
 
